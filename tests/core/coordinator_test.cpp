@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "expected_reports.hpp"
 #include "home_toolkit_double.hpp"
-#include "tarvinel/reports.hpp"
 
 namespace tarvinel {
 namespace {
@@ -13,11 +13,8 @@ using Raise = HomeToolkitDouble::Raise;
 using Source = HomeToolkitDouble::Click::Source;
 
 const std::string kStatement = "exercise statement\r\n";
-const std::string kPaleozoicReport =
-    "Посочена ера: Палеозой\r\nОт тази ера са и периодите: \r\n"
-    "Девон\r\nКамбрий\r\nКарбон\r\nОрдовик\r\nПерм\r\nСилур\r\n";
-const std::string kMesozoicReport =
-    "Посочена ера: Мезозой\r\nОт тази ера са и периодите: \r\nКреда\r\nТриас\r\nЮра\r\n";
+const std::string kPaleozoicReport = expected::kEraReports[4];
+const std::string kMesozoicReport = expected::kEraReports[0];
 const std::string kPermReport = "Посочен период: Перм\r\nТози период е от ера: Палеозой\r\n";
 
 class CoordinatorTest : public ::testing::TestWithParam<Raise> {
@@ -51,7 +48,7 @@ TEST_P(CoordinatorTest, EveryEraWritesItsReportAndLeavesTheListEmpty) {
     window.UserPicksPeriod(0);
     const int writesBefore = window.TextWrites();
     window.UserPicksEra(era);
-    EXPECT_EQ(window.Text(), ComposeEraReport(FixedCatalogue{}, era));
+    EXPECT_EQ(window.Text(), expected::kEraReports[era]);
     EXPECT_EQ(window.ListIndex(), -1);
     EXPECT_EQ(window.CheckedEra(), era);
     EXPECT_EQ(window.TextWrites(), writesBefore + 1);
@@ -67,7 +64,7 @@ TEST_P(CoordinatorTest, EveryPeriodWritesItsReportAndChecksItsEra) {
     window.UserPicksEra(row % 2 == 0 ? 0 : 5);
     const int writesBefore = window.TextWrites();
     window.UserPicksPeriod(row);
-    EXPECT_EQ(window.Text(), ComposePeriodReport(FixedCatalogue{}, row));
+    EXPECT_EQ(window.Text(), expected::PeriodReport(row));
     EXPECT_EQ(window.ListIndex(), row);
     EXPECT_EQ(window.CheckedEra(),
               EraOfNumberText(kPeriods[static_cast<std::size_t>(row)].eraNumberText));

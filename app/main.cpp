@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "tarvinel/tarvinel_window.hpp"
+
+int main(int argc, char* argv[]) {
+  const auto app = tarvinel::StartApplication(argc, argv);
+  tarvinel::Tarvinel window;
+  window.show();
+  return app->exec();
+}

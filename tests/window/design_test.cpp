@@ -1,0 +1,147 @@
+#include <QAccessible>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+
+#include "window_fixture.hpp"
+
+namespace tarvinel::testing {
+namespace {
+
+struct Placed {
+  const char* name;
+  int left, top, width, height;  // twips, as designed
+  QRgb background;
+  QRgb text;
+};
+
+constexpr QRgb kBlack = 0x000000;
+constexpr QRgb kWhite = 0xFFFFFF;
+
+// Places relative to the parent: the era buttons sit inside the frame.
+const Placed kDesign[] = {
+    {"List1_0", 4320, 900, 2415, 2055, 0x8080FF, kBlack},
+    {"Frame1", 120, 600, 3495, 2295, 0x80FF80, kBlack},
+    {"Option1_5", 120, 1800, 3255, 300, 0x800080, kWhite},
+    {"Option1_4", 120, 1500, 3255, 300, 0xC000C0, kWhite},
+    {"Option1_3", 120, 1200, 3255, 300, 0xFF00FF, kBlack},
+    {"Option1_2", 120, 900, 3255, 300, 0xFF80FF, kBlack},
+    {"Option1_1", 120, 600, 3255, 300, 0xFFC0FF, kBlack},
+    {"Option1_0", 120, 300, 3255, 300, 0xFFE0C0, kBlack},
+    {"Text1_0", 120, 3120, 6735, 1935, 0, kBlack},
+    {"Label1_1", 4320, 600, 2415, 300, 0xFFC080, kBlack},
+    {"Label1_0", 960, 0, 4575, 375, 0xFFC080, kBlack},
+};
+
+QRgb Rgb(const QColor& colour) { return colour.rgb() & 0xFFFFFF; }
+
+TEST_F(WindowTest, EveryControlSitsWhereTheDesignPutsIt) {
+  for (const Placed& control : kDesign) {
+    SCOPED_TRACE(control.name);
+    auto* widget = window->findChild<QWidget*>(QString::fromLatin1(control.name));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->geometry(),
+              QRect(control.left / 15, control.top / 15, control.width / 15, control.height / 15));
+    EXPECT_TRUE(widget->isVisible());
+    const bool isList = qobject_cast<QAbstractScrollArea*>(widget) != nullptr;
+    const QPalette& palette = widget->palette();
+    if (control.background != 0) {
+      EXPECT_EQ(Rgb(palette.color(isList ? QPalette::Base : QPalette::Window)), control.background);
+      EXPECT_TRUE(isList || widget->autoFillBackground());
+    }
+    EXPECT_EQ(Rgb(palette.color(isList ? QPalette::Text : QPalette::WindowText)), control.text);
+    EXPECT_EQ(widget->font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(widget->font().pointSize(), 12);
+    EXPECT_EQ(widget->font().weight(), QFont::Normal);
+    EXPECT_FALSE(widget->font().italic() || widget->font().underline() ||
+                 widget->font().strikeOut());
+  }
+}
+
+TEST_F(WindowTest, TheWindowHasItsDesignedSizeColourAndCaption) {
+  EXPECT_EQ(window->size(), QSize(461, 345));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_EQ(Rgb(window->palette().color(QPalette::Window)), 0xC0C0FFu);
+  const QString title = window->windowTitle();
+  const QString theme = QString::fromUtf8(" Биология - еон, ера, период");
+  ASSERT_TRUE(title.endsWith(theme)) << title.toStdString();
+  const QString address = title.chopped(theme.size());
+  EXPECT_TRUE(address.startsWith(QStringLiteral("https://")));
+  EXPECT_FALSE(address.contains(u' '));
+  EXPECT_FALSE(window->windowIcon().isNull());
+  EXPECT_EQ(QImage(QStringLiteral(":/tarvinel/tarvinel-32.png")).size(), QSize(32, 32));
+  EXPECT_FALSE(window->windowIcon().pixmap(QSize(32, 32)).toImage().isNull());
+}
+
+TEST_F(WindowTest, TheControlsCarryTheirDesignedContent) {
+  const char* captions[] = {"Мезозой",       "Мезопротерозой", "Неозой",
+                            "Неопротерозой", "Палеозой",       "Палеопротерозой"};
+  for (int era = 0; era < 6; ++era) {
+    EXPECT_EQ(Era(era)->text(), QString::fromUtf8(captions[era]));
+    EXPECT_EQ(Era(era)->parentWidget()->objectName(), QStringLiteral("Frame1"));
+  }
+  EXPECT_EQ(window->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
+            QString::fromUtf8("Име на ера"));
+  EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label1_0"))->text(),
+            QString::fromUtf8("Биология - ера и период"));
+  EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("Label1_1"))->text(),
+            QString::fromUtf8("Име на период"));
+  for (const char* name : {"Label1_0", "Label1_1"}) {
+    EXPECT_EQ(window->findChild<QLabel*>(QString::fromLatin1(name))->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(window->findChild<QLabel*>(QString::fromLatin1(name))->focusPolicy(), Qt::NoFocus);
+  }
+  const char* periods[] = {"Девон",     "Едиакарий", "Ектасий", "Калимий", "Камбрий", "Карбон",
+                           "Кватернер", "Креда",     "Криоген", "Неоген",  "Ордовик", "Орозирий",
+                           "Палеоген",  "Перм",      "Рясий",   "Сидерий", "Силур",   "Статерий",
+                           "Стений",    "Тоний",     "Триас",   "Юра"};
+  ASSERT_EQ(List()->count(), 22);
+  for (int row = 0; row < 22; ++row) {
+    EXPECT_EQ(List()->item(row)->text(), QString::fromUtf8(periods[row]));
+  }
+  EXPECT_FALSE(List()->isSortingEnabled());
+}
+
+TEST_F(WindowTest, TheStatementIsNineCrLfLinesAndScrolls) {
+  const QString statement = QString::fromStdString(window->Text());
+  EXPECT_EQ(statement.size(), 1157);
+  EXPECT_EQ(statement.count(QStringLiteral("\r\n")), 9);
+  EXPECT_TRUE(statement.endsWith(QStringLiteral("\r\n")));
+  EXPECT_EQ(statement.count(u'\n'), 9);
+  EXPECT_TRUE(statement.contains(QString::fromUtf8("Тема на проекта: Биология - ера и период")));
+  for (const char* eon : {"Хадей", "Архай (", "Протерозой (", "Фанерозой ("}) {
+    EXPECT_TRUE(statement.contains(QString::fromUtf8(eon))) << eon;
+  }
+  EXPECT_EQ(Output()->document()->blockCount(), 9);
+  EXPECT_GT(Output()->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(Output()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(Output()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  EXPECT_TRUE(Output()->isReadOnly());
+}
+
+TEST_F(WindowTest, ThePeriodListScrollsAndTheErasFitTheirFrame) {
+  EXPECT_GT(List()->verticalScrollBar()->maximum(), 0);
+  const QRect frame = window->findChild<QWidget*>(QStringLiteral("Frame1"))->rect();
+  for (int era = 0; era < 6; ++era) EXPECT_TRUE(frame.contains(Era(era)->geometry())) << era;
+}
+
+TEST_F(WindowTest, TheFontIsTimesNewRomanOrItsMetricTwin) {
+  const QString family = QFontInfo(window->font()).family();
+  EXPECT_TRUE(family == QStringLiteral("Times New Roman") ||
+              family == QStringLiteral("Liberation Serif"))
+      << family.toStdString();
+}
+
+TEST_F(WindowTest, AssistiveTechnologyKnowsTheControlsByName) {
+  const auto nameOf = [](QObject* object) {
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+  };
+  EXPECT_EQ(nameOf(window->findChild<QWidget*>(QStringLiteral("Frame1"))),
+            QString::fromUtf8("Име на ера"));
+  EXPECT_EQ(nameOf(List()), QString::fromUtf8("Име на период"));
+  EXPECT_FALSE(nameOf(Output()).isEmpty());
+  for (int era = 0; era < 6; ++era) EXPECT_EQ(nameOf(Era(era)), Era(era)->text());
+}
+
+}  // namespace
+}  // namespace tarvinel::testing

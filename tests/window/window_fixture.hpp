@@ -1,0 +1,82 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "tarvinel/tarvinel_window.hpp"
+
+namespace tarvinel::testing {
+
+// A shown, active main window and real mouse and key events on its controls.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = std::make_unique<Tarvinel>();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QObject::connect(Output(), &QPlainTextEdit::textChanged, window.get(), [this] {
+      if (!Output()->toPlainText().isEmpty()) shownTexts.append(Output()->toPlainText());
+    });
+    listClicks = std::make_unique<QSignalSpy>(List(), SIGNAL(Click()));
+  }
+
+  QAbstractButton* Era(int era) const {
+    return window->findChild<QAbstractButton*>(QStringLiteral("Option1_%1").arg(era));
+  }
+  QListWidget* List() const { return window->findChild<QListWidget*>(QStringLiteral("List1_0")); }
+  QPlainTextEdit* Output() const {
+    return window->findChild<QPlainTextEdit*>(QStringLiteral("Text1_0"));
+  }
+  std::optional<int> CheckedEra() const {
+    for (int era = 0; era < 6; ++era) {
+      if (Era(era)->isChecked()) return era;
+    }
+    return std::nullopt;
+  }
+  int SelectedRow() const {
+    const auto rows = List()->selectionModel()->selectedRows();
+    return rows.size() == 1 ? rows.first().row() : (rows.isEmpty() ? -1 : -2);
+  }
+
+  // The shown texts that differ from the one before: one per report written.
+  int Reports() const {
+    int reports = 0;
+    for (qsizetype i = 0; i < shownTexts.size(); ++i) {
+      if (i == 0 || shownTexts[i] != shownTexts[i - 1]) ++reports;
+    }
+    return reports;
+  }
+  bool AnEraReportWasShown() const {
+    return std::any_of(shownTexts.begin(), shownTexts.end(), [](const QString& text) {
+      return text.startsWith(QString::fromUtf8("Посочена ера"));
+    });
+  }
+
+  void ClickEra(int era, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(Era(era), Qt::LeftButton, modifiers, Era(era)->rect().center());
+  }
+  void ClickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
+    List()->scrollToItem(List()->item(row));
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, modifiers,
+                      List()->visualItemRect(List()->item(row)).center());
+  }
+  void ListKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    List()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(List(), key, modifiers);
+  }
+
+  std::unique_ptr<Tarvinel> window;
+  // Every text the output box showed, in order (Qt empties the box on the way to a new text).
+  QStringList shownTexts;
+  std::unique_ptr<QSignalSpy> listClicks;
+};
+
+}  // namespace tarvinel::testing

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "tarvinel/coordinator.hpp"
+#include "tarvinel/tarvinel_view.hpp"
+
+class QApplication;
+class QButtonGroup;
+class QPlainTextEdit;
+
+namespace tarvinel {
+
+class PeriodList;
+
+// The main window: the era buttons, the period list and the output box, as designed, bound to the
+// coordinator. Controls carry their design names as object names ("Option1_0", "List1_0",
+// "Text1_0", "Frame1", "Label1_0", "Label1_1"). The era-number column is the catalogue's table,
+// row-aligned with the period list, and is never drawn.
+class Tarvinel : public QWidget, public TarvinelView {
+  Q_OBJECT
+
+ public:
+  explicit Tarvinel(QWidget* parent = nullptr);
+  ~Tarvinel() override;
+
+  const CoordinatorState& State() const { return coordinator_.State(); }
+
+  std::int16_t PeriodCount() const override;
+  std::string PeriodName(std::int16_t row) const override;
+  std::string EraNumberText(std::int16_t row) const override;
+  std::string EraCaption(std::int16_t era) const override;
+  std::int16_t ListIndex() const override;
+  void SetListIndex(std::int16_t row) override;
+  void SelectEra(std::int16_t era) override;
+  std::string Text() const override { return text_; }
+  void SetText(std::string text) override;
+
+ protected:
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  QWidget* MakeTitleLabel();
+  QWidget* MakeEraFrame();
+  QWidget* MakePeriodPicker();
+  QWidget* MakeOutputBox();
+  void ShowText();
+
+  Coordinator coordinator_{*this};
+  QButtonGroup* eras_ = nullptr;
+  PeriodList* periods_ = nullptr;
+  QPlainTextEdit* output_ = nullptr;
+  std::array<QWidget*, 8> focusOrder_{};
+  std::string text_;
+};
+
+// Creates the application with the program's name and version. Where Qt cannot open a display it
+// prints one line saying so and exits with status 1, instead of aborting.
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
+
+}  // namespace tarvinel

@@ -1,0 +1,53 @@
+#include "design.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvinel::design {
+namespace {
+
+double Linear(int channel) {
+  const double c = channel / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(const QColor& colour) {
+  return 0.2126 * Linear(colour.red()) + 0.7152 * Linear(colour.green()) +
+         0.0722 * Linear(colour.blue());
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor TextColourFor(const QColor& background) {
+  const QColor black(Qt::black);
+  const QColor white(Qt::white);
+  return ContrastRatio(background, black) >= ContrastRatio(background, white) ? black : white;
+}
+
+const char* const kExerciseStatement =
+    "Историята на Земята се дели на четири основни еона: Хадей, Архай (най-древен), "
+    "Протерозой (ранен живот) и Фанерозой (видим живот).\r\n"
+    "Всеки еон обхваща няколко ери, а всяка ера се дели на няколко периода.\r\n"
+    "Задача: да се създаде проект, който свързва знанията по биология и по информатика.\r\n"
+    "Тема на проекта: Биология - ера и период.\r\n"
+    "В две отделни групи за избор са представени имената на ерите и имената на периодите "
+    "на избраната ера.\r\n"
+    "Двете групи имат различен брой елементи: щракване върху име на ера показва всички "
+    "периоди от тази ера.\r\n"
+    "Иначе, при избор на период, се показва само ерата, към която принадлежи избраният "
+    "период.\r\n"
+    "Имената във всяка група са подредени по азбучен ред. Обхванати са шест ери: Мезозой, "
+    "Мезопротерозой, Неозой, Неопротерозой, Палеозой и Палеопротерозой, и двадесет и два "
+    "периода: Девон, Едиакарий, Ектасий, Калимий, Камбрий, Карбон, Кватернер, Креда, Криоген, "
+    "Неоген, Ордовик, Орозирий, Палеоген, Перм, Рясий, Сидерий, Силур, Статерий, Стений, "
+    "Тоний, Триас и Юра.\r\n"
+    "Съберете допълнителен материал за периодите: кога са започнали и завършили, какви организми "
+    "са живели тогава и кои събития от историята на живота са станали в тях.\r\n";
+
+}  // namespace tarvinel::design

@@ -1,0 +1,121 @@
+#include "period_list.hpp"
+
+#include <QKeyEvent>
+#include <optional>
+
+namespace tarvinel {
+std::optional<QAbstractItemView::CursorAction> PeriodList::NavigationOf(int key) {
+  switch (key) {
+    case Qt::Key_Up:
+      return QAbstractItemView::MoveUp;
+    case Qt::Key_Down:
+      return QAbstractItemView::MoveDown;
+    case Qt::Key_Home:
+      return QAbstractItemView::MoveHome;
+    case Qt::Key_End:
+      return QAbstractItemView::MoveEnd;
+    case Qt::Key_PageUp:
+      return QAbstractItemView::MovePageUp;
+    case Qt::Key_PageDown:
+      return QAbstractItemView::MovePageDown;
+    default:
+      return std::nullopt;
+  }
+}
+
+PeriodList::PeriodList(QWidget* parent) : QListWidget(parent) {
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformItemSizes(true);
+  setSortingEnabled(false);
+}
+
+void PeriodList::SetListIndex(int row) {
+  if (row < -1 || row >= count()) row = -1;
+  if (row == selectedRow_) return;
+  ShowRow(row);
+  selectedRow_ = row;
+  emit Click();
+}
+
+// Deselecting (a Ctrl+click or Ctrl+Space on the selected row, a click on empty space) is
+// refused; any other pick selects that row alone.
+QItemSelectionModel::SelectionFlags PeriodList::selectionCommand(const QModelIndex& index,
+                                                                 const QEvent* event) const {
+  if (!index.isValid()) return QItemSelectionModel::NoUpdate;
+  const auto command = QListWidget::selectionCommand(index, event);
+  if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+    return index.row() == selectedRow_ ? QItemSelectionModel::NoUpdate
+                                       : QItemSelectionModel::ClearAndSelect;
+  }
+  return command;
+}
+
+// Navigation keys move from the selected row, whatever Qt's current row is; from no selection
+// they select the first row, End the last.
+void PeriodList::keyPressEvent(QKeyEvent* event) {
+  const auto action = NavigationOf(event->key());
+  if (!action || count() == 0) {
+    QListWidget::keyPressEvent(event);
+    Settle();
+    return;
+  }
+  event->accept();
+  int target = *action == MoveEnd ? count() - 1 : 0;
+  if (selectedRow_ >= 0) {
+    selectionModel()->setCurrentIndex(model()->index(selectedRow_, 0),
+                                      QItemSelectionModel::NoUpdate);
+    const QModelIndex moved = moveCursor(*action, Qt::NoModifier);
+    target = moved.isValid() ? moved.row() : selectedRow_;
+  }
+  ShowRow(target);
+  Settle();
+}
+
+void PeriodList::mousePressEvent(QMouseEvent* event) {
+  QListWidget::mousePressEvent(event);
+  Settle();
+}
+
+void PeriodList::mouseMoveEvent(QMouseEvent* event) {
+  QListWidget::mouseMoveEvent(event);
+  Settle();
+}
+
+void PeriodList::mouseReleaseEvent(QMouseEvent* event) {
+  QListWidget::mouseReleaseEvent(event);
+  Settle();
+}
+
+void PeriodList::mouseDoubleClickEvent(QMouseEvent* event) {
+  QListWidget::mouseDoubleClickEvent(event);
+  Settle();
+}
+
+int PeriodList::RowSelectedInQt() const {
+  const QModelIndexList rows = selectionModel()->selectedIndexes();
+  return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void PeriodList::ShowRow(int row) {
+  if (row < 0) {
+    selectionModel()->clear();
+    return;
+  }
+  const QModelIndex index = model()->index(row, 0);
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+  scrollTo(index);
+}
+
+// After a user event: report a new selected row once; restore a selection that Qt dropped.
+void PeriodList::Settle() {
+  const int row = RowSelectedInQt();
+  if (row == selectedRow_) return;
+  if (row < 0) {
+    ShowRow(selectedRow_);
+    return;
+  }
+  selectedRow_ = row;
+  emit Click();
+}
+
+}  // namespace tarvinel

@@ -1,0 +1,216 @@
+#include "tarvinel/tarvinel_window.hpp"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QList>
+#include <QPlainTextEdit>
+#include <cstdio>
+#include <cstdlib>
+
+#include "design.hpp"
+#include "era_button.hpp"
+#include "period_list.hpp"
+
+namespace tarvinel {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Background as designed, text in whichever of black and white reads better on it.
+void Paint(QWidget* widget, QColor background, QPalette::ColorRole backgroundRole) {
+  QPalette palette = widget->palette();
+  const QColor text = design::TextColourFor(background);
+  palette.setColor(backgroundRole, background);
+  palette.setColor(widget->backgroundRole(), background);
+  palette.setColor(backgroundRole == QPalette::Base ? QPalette::Text : QPalette::WindowText, text);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* objectName, const char* text, const QRect& place) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setObjectName(QString::fromLatin1(objectName));
+  label->setGeometry(place);
+  label->setAlignment(Qt::AlignCenter);
+  Paint(label, QColor(design::kLabelBackground), QPalette::Window);
+  return label;
+}
+
+}  // namespace
+
+Tarvinel::Tarvinel(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Tarvinel"));
+  setWindowTitle(QString::fromUtf8(design::kPublisherAddress) + u' ' +
+                 QString::fromUtf8(design::kWindowTitle));
+  setWindowIcon(QIcon(QStringLiteral(":/tarvinel/tarvinel-32.png")));
+  setFixedSize(design::kClientArea);
+  QFont font(QString::fromLatin1(design::kFontFamily), design::kFontPointSize, QFont::Normal);
+  setFont(font);
+  Paint(this, QColor(design::kWindowBackground), QPalette::Window);
+
+  MakeTitleLabel();
+  MakeEraFrame();
+  MakePeriodPicker();
+  MakeOutputBox();
+  focusOrder_ = {output_,  eras_->button(0), eras_->button(1), eras_->button(2),
+                 periods_, eras_->button(3), eras_->button(4), eras_->button(5)};
+
+  text_ = design::kExerciseStatement;
+  ShowText();
+  output_->setFocus(Qt::OtherFocusReason);
+}
+
+Tarvinel::~Tarvinel() = default;
+
+QWidget* Tarvinel::MakeTitleLabel() {
+  return MakeLabel(this, "Label1_0", design::kTitleLabelText, design::kTitleLabel);
+}
+
+QWidget* Tarvinel::MakeEraFrame() {
+  auto* frame = new QGroupBox(QString::fromUtf8(design::kEraFrameTitle), this);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  frame->setGeometry(design::kEraFrame);
+  frame->setAccessibleName(frame->title());
+  Paint(frame, QColor(design::kFrameBackground), QPalette::Window);
+
+  eras_ = new QButtonGroup(frame);
+  eras_->setExclusive(true);
+  for (int era = 0; era < kEraCount; ++era) {
+    auto* button = new EraButton(FromUtf8(kEras[static_cast<std::size_t>(era)].caption), frame);
+    button->setObjectName(QStringLiteral("Option1_%1").arg(era));
+    button->setGeometry(design::EraButton(era));
+    Paint(button, design::EraBackground(era), QPalette::Window);
+    eras_->addButton(button, era);
+    connect(button, &EraButton::ClickedWhileChecked, this,
+            [this, era] { coordinator_.Option1_Click(static_cast<std::int16_t>(era)); });
+  }
+  connect(eras_, &QButtonGroup::idToggled, this, [this](int era, bool checked) {
+    if (checked) coordinator_.Option1_Click(static_cast<std::int16_t>(era));
+  });
+  return frame;
+}
+
+QWidget* Tarvinel::MakePeriodPicker() {
+  MakeLabel(this, "Label1_1", design::kPeriodLabelText, design::kPeriodLabel);
+  periods_ = new PeriodList(this);
+  periods_->setObjectName(QStringLiteral("List1_0"));
+  periods_->setGeometry(design::kPeriodList);
+  periods_->setAccessibleName(QString::fromUtf8(design::kPeriodLabelText));
+  Paint(periods_, QColor(design::kPeriodListBackground), QPalette::Base);
+  for (const Period& period : kPeriods) periods_->addItem(FromUtf8(period.name));
+  connect(periods_, &PeriodList::Click, this, [this] { coordinator_.List1_Click(0); });
+  return periods_;
+}
+
+QWidget* Tarvinel::MakeOutputBox() {
+  output_ = new QPlainTextEdit(this);
+  output_->setObjectName(QStringLiteral("Text1_0"));
+  output_->setGeometry(design::kOutputBox);
+  output_->setAccessibleName(QString::fromUtf8(design::kOutputBoxName));
+  output_->setReadOnly(true);
+  output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  output_->setTabChangesFocus(true);
+  output_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  output_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  output_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return output_;
+}
+
+std::int16_t Tarvinel::PeriodCount() const { return static_cast<std::int16_t>(periods_->count()); }
+
+std::string Tarvinel::PeriodName(std::int16_t row) const {
+  return periods_->item(row)->text().toStdString();
+}
+
+std::string Tarvinel::EraNumberText(std::int16_t row) const {
+  return std::string(kPeriods.at(static_cast<std::size_t>(row)).eraNumberText);
+}
+
+std::string Tarvinel::EraCaption(std::int16_t era) const {
+  return eras_->button(era)->text().toStdString();
+}
+
+std::int16_t Tarvinel::ListIndex() const {
+  return static_cast<std::int16_t>(periods_->ListIndex());
+}
+
+void Tarvinel::SetListIndex(std::int16_t row) { periods_->SetListIndex(row); }
+
+void Tarvinel::SelectEra(std::int16_t era) {
+  if (QAbstractButton* button = eras_->button(era)) button->setChecked(true);
+}
+
+void Tarvinel::SetText(std::string text) {
+  text_ = std::move(text);
+  ShowText();
+}
+
+// The box shows one line per line of text; the CR LF endings stay in text_.
+void Tarvinel::ShowText() {
+  QString shown = QString::fromStdString(text_);
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  if (shown.endsWith(u'\n')) shown.chop(1);
+  output_->setPlainText(shown);
+}
+
+bool Tarvinel::focusNextPrevChild(bool next) {
+  const auto at = std::find(focusOrder_.begin(), focusOrder_.end(), focusWidget());
+  if (at == focusOrder_.end()) return QWidget::focusNextPrevChild(next);
+  const auto size = static_cast<std::ptrdiff_t>(focusOrder_.size());
+  const std::ptrdiff_t from = at - focusOrder_.begin();
+  QWidget* target = focusOrder_[static_cast<std::size_t>((from + (next ? 1 : size - 1)) % size)];
+  target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
+namespace {
+
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray category;
+  QString text;
+};
+
+QtMessageHandler previousHandler = nullptr;
+QList<HeldMessage>* heldMessages = nullptr;
+
+void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    std::fputs(
+        "tarvinel: cannot open the window: no usable display "
+        "(is DISPLAY or WAYLAND_DISPLAY set to a running one?)\n",
+        stderr);
+    std::_Exit(1);
+  }
+  heldMessages->append({type, QByteArray(context.category), text});
+}
+
+}  // namespace
+
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
+  QList<HeldMessage> held;
+  heldMessages = &held;
+  previousHandler = qInstallMessageHandler(HoldStartMessage);
+  auto app = std::make_unique<QApplication>(argc, argv);
+  qInstallMessageHandler(previousHandler);
+  heldMessages = nullptr;
+  for (const HeldMessage& message : held) {
+    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+    if (previousHandler) {
+      previousHandler(message.type, context, message.text);
+    } else {
+      qt_message_output(message.type, context, message.text);
+    }
+  }
+  QApplication::setApplicationName(QStringLiteral("tarvinel"));
+  QApplication::setApplicationVersion(QStringLiteral(TARVINEL_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral(TARVINEL_APP_ID));
+  return app;
+}
+
+}  // namespace tarvinel
