@@ -1,3 +1,6 @@
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -141,6 +144,28 @@ TEST_F(WindowTest, AssistiveTechnologyKnowsTheControlsByName) {
   EXPECT_EQ(nameOf(List()), QString::fromUtf8("Име на период"));
   EXPECT_FALSE(nameOf(Output()).isEmpty());
   for (int era = 0; era < 6; ++era) EXPECT_EQ(nameOf(Era(era)), Era(era)->text());
+}
+
+QList<QAccessible::Event> accessibleEvents;
+QObject* accessibleSource = nullptr;
+
+void RecordAccessibleEvent(QAccessibleEvent* event) {
+  if (event->object() == accessibleSource) accessibleEvents.append(event->type());
+}
+
+TEST_F(WindowTest, ANewReportReachesAssistiveTechnologyAsATextChange) {
+  accessibleEvents.clear();
+  accessibleSource = Output();
+  QAccessible::installUpdateHandler(RecordAccessibleEvent);
+  // As an assistive technology would: the platform's accessibility is switched on.
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+  ClickEra(2);
+  QAccessible::installUpdateHandler(nullptr);
+  const bool textEvent =
+      std::any_of(accessibleEvents.begin(), accessibleEvents.end(), [](QAccessible::Event type) {
+        return type == QAccessible::TextUpdated || type == QAccessible::TextInserted;
+      });
+  EXPECT_TRUE(textEvent);
 }
 
 }  // namespace
