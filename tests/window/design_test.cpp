@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include "window_fixture.hpp"
 
@@ -144,6 +145,40 @@ TEST_F(WindowTest, AssistiveTechnologyKnowsTheControlsByName) {
   EXPECT_EQ(nameOf(List()), QString::fromUtf8("Име на период"));
   EXPECT_FALSE(nameOf(Output()).isEmpty());
   for (int era = 0; era < 6; ++era) EXPECT_EQ(nameOf(Era(era)), Era(era)->text());
+}
+
+TEST_F(WindowTest, EveryEraAndPeriodTellsItsAgeAsTooltipAndDescription) {
+  for (int era = 0; era < 6; ++era) {
+    const QString tip = Era(era)->toolTip();
+    EXPECT_TRUE(tip.startsWith(Era(era)->text() + QStringLiteral(": от "))) << era;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Era(era))->text(QAccessible::Description), tip);
+  }
+  for (int row = 0; row < List()->count(); ++row) {
+    const QListWidgetItem* item = List()->item(row);
+    EXPECT_TRUE(item->toolTip().startsWith(item->text() + QStringLiteral(": от "))) << row;
+    EXPECT_EQ(item->data(Qt::AccessibleDescriptionRole).toString(), item->toolTip());
+  }
+  EXPECT_EQ(Era(0)->toolTip(), QString::fromUtf8("Мезозой: от 251,902 до 66,00 млн. години"));
+  EXPECT_EQ(List()->item(6)->toolTip(),
+            QString::fromUtf8("Кватернер: от 2,58 млн. години до днес"));
+}
+
+// What Qt sends a widget when the pointer rests on it.
+bool Hover(QWidget* widget, const QPoint& at) {
+  QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+  return QApplication::sendEvent(widget, &event);
+}
+
+TEST_F(WindowTest, HoveringAPeriodOrAnEraShowsItsAge) {
+  List()->scrollToItem(List()->item(13));
+  Hover(List()->viewport(), List()->visualItemRect(List()->item(13)).center());
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Перм: от 298,9 до 251,902 млн. години"));
+
+  Hover(Era(2), Era(2)->rect().center());
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Неозой: от 66,00 млн. години до днес"));
+  EXPECT_EQ(window->Text().rfind("Историята на Земята", 0), 0u) << "hovering wrote a report";
 }
 
 QList<QAccessible::Event> accessibleEvents;

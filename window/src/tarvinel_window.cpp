@@ -13,6 +13,7 @@
 #include "design.hpp"
 #include "era_button.hpp"
 #include "period_list.hpp"
+#include "tarvinel/ages.hpp"
 
 namespace tarvinel {
 namespace {
@@ -85,6 +86,10 @@ QWidget* Tarvinel::MakeEraFrame() {
     button->setObjectName(QStringLiteral("Option1_%1").arg(era));
     button->setGeometry(design::EraButton(era));
     Paint(button, design::EraBackground(era), QPalette::Window);
+    const std::size_t at = static_cast<std::size_t>(era);
+    const QString age = FromUtf8(AgeText(kEras[at].caption, kEraSpans[at]));
+    button->setToolTip(age);
+    button->setAccessibleDescription(age);
     eras_->addButton(button, era);
     connect(button, &EraButton::ClickedWhileChecked, this,
             [this, era] { coordinator_.Option1_Click(static_cast<std::int16_t>(era)); });
@@ -102,7 +107,12 @@ QWidget* Tarvinel::MakePeriodPicker() {
   periods_->setGeometry(design::kPeriodList);
   periods_->setAccessibleName(QString::fromUtf8(design::kPeriodLabelText));
   Paint(periods_, QColor(design::kPeriodListBackground), QPalette::Base);
-  for (const Period& period : kPeriods) periods_->addItem(FromUtf8(period.name));
+  for (std::size_t row = 0; row < kPeriods.size(); ++row) {
+    auto* item = new QListWidgetItem(FromUtf8(kPeriods[row].name), periods_);
+    const QString age = FromUtf8(AgeText(kPeriods[row].name, kPeriodSpans[row]));
+    item->setToolTip(age);
+    item->setData(Qt::AccessibleDescriptionRole, age);
+  }
   connect(periods_, &PeriodList::Click, this, [this] { coordinator_.List1_Click(0); });
   return periods_;
 }
