@@ -14,18 +14,21 @@
 
 namespace tarvinel::testing {
 
-// A shown, active main window and real mouse and key events on its controls.
-class WindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
+// A shown, active main window, driven by real mouse and key events on its controls.
+class WindowDriver {
+ public:
+  // Opens a new window; false when it could not be shown and activated.
+  bool Open() {
     window = std::make_unique<Tarvinel>();
     window->show();
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    if (!QTest::qWaitForWindowActive(window.get())) return false;
+    shownTexts.clear();
     QObject::connect(Output(), &QPlainTextEdit::textChanged, window.get(), [this] {
       if (!Output()->toPlainText().isEmpty()) shownTexts.append(Output()->toPlainText());
     });
     listClicks = std::make_unique<QSignalSpy>(List(), SIGNAL(Click()));
+    return true;
   }
 
   QAbstractButton* Era(int era) const {
@@ -73,10 +76,32 @@ class WindowTest : public ::testing::Test {
     QTest::keyClick(List(), key, modifiers);
   }
 
+  // A click on the list's empty space below its last row; false when there is none.
+  bool ClickBelowTheRows() {
+    List()->scrollToBottom();
+    const QRect last = List()->visualItemRect(List()->item(List()->count() - 1));
+    const QPoint below(last.center().x(), last.bottom() + 2);
+    if (below.y() >= List()->viewport()->height() || List()->indexAt(below).isValid()) {
+      return false;
+    }
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, below);
+    return true;
+  }
+  // A key pressed and released on whatever has the keyboard focus.
+  void Key(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key,
+                    key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+  }
+
   std::unique_ptr<Tarvinel> window;
   // Every text the output box showed, in order (Qt empties the box on the way to a new text).
   QStringList shownTexts;
   std::unique_ptr<QSignalSpy> listClicks;
+};
+
+class WindowTest : public ::testing::Test, public WindowDriver {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Open()); }
 };
 
 }  // namespace tarvinel::testing

@@ -4,11 +4,14 @@
 #include <optional>
 
 namespace tarvinel {
+
 std::optional<QAbstractItemView::CursorAction> PeriodList::NavigationOf(int key) {
   switch (key) {
     case Qt::Key_Up:
+    case Qt::Key_Left:
       return QAbstractItemView::MoveUp;
     case Qt::Key_Down:
+    case Qt::Key_Right:
       return QAbstractItemView::MoveDown;
     case Qt::Key_Home:
       return QAbstractItemView::MoveHome;
@@ -51,8 +54,17 @@ QItemSelectionModel::SelectionFlags PeriodList::selectionCommand(const QModelInd
 }
 
 // Navigation keys move from the selected row, whatever Qt's current row is; from no selection
-// they select the first row, End the last.
+// they select the first row, End the last. The list has one column, so Left and Right move up and
+// down like Up and Down. The list has one column, so Left and Right move up and
+// down like Up and Down. Space selects the first row when none is selected and
+// otherwise does nothing: it never toggles the selection.
 void PeriodList::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+    event->accept();
+    if (selectedRow_ < 0 && count() > 0) ShowRow(0);
+    Settle();
+    return;
+  }
   const auto action = NavigationOf(event->key());
   if (!action || count() == 0) {
     QListWidget::keyPressEvent(event);

@@ -1,0 +1,187 @@
+#include "ui_model.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "expected_reports.hpp"
+
+namespace tarvinel::model {
+namespace {
+
+constexpr int kEras = 6;
+constexpr int kRows = 22;
+constexpr std::array<int, 8> kTabOrder = {kFocusOutput, 0, 1, 2, kFocusList, 3, 4, 5};
+constexpr std::array<Qt::Key, 10> kKeys = {
+    Qt::Key_Up,       Qt::Key_Down,  Qt::Key_Home, Qt::Key_End,     Qt::Key_PageUp,
+    Qt::Key_PageDown, Qt::Key_Space, Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Left};
+
+std::string KeyName(int key) {
+  switch (key) {
+    case Qt::Key_Up:
+      return "Up";
+    case Qt::Key_Down:
+      return "Down";
+    case Qt::Key_Left:
+      return "Left";
+    case Qt::Key_Home:
+      return "Home";
+    case Qt::Key_End:
+      return "End";
+    case Qt::Key_PageUp:
+      return "PageUp";
+    case Qt::Key_PageDown:
+      return "PageDown";
+    case Qt::Key_Space:
+      return "Space";
+    case Qt::Key_Tab:
+      return "Tab";
+    case Qt::Key_Backtab:
+      return "Shift+Tab";
+    default:
+      return "key " + std::to_string(key);
+  }
+}
+
+}  // namespace
+
+std::vector<Action> Alphabet() {
+  std::vector<Action> actions;
+  for (int era = 0; era < kEras; ++era) actions.push_back({Action::Kind::ClickEra, era});
+  for (int row = 0; row < kRows; ++row) actions.push_back({Action::Kind::ClickRow, row});
+  actions.push_back({Action::Kind::ReclickCheckedEra});
+  actions.push_back({Action::Kind::CtrlClickSelected});
+  actions.push_back({Action::Kind::ClickBelowRows});
+  for (Qt::Key key : kKeys) actions.push_back({Action::Kind::Key, key});
+  return actions;
+}
+
+std::string Describe(const Action& action) {
+  switch (action.kind) {
+    case Action::Kind::ClickEra:
+      return "click era " + std::to_string(action.arg);
+    case Action::Kind::ClickRow:
+      return "click row " + std::to_string(action.arg);
+    case Action::Kind::ReclickCheckedEra:
+      return "click the checked era";
+    case Action::Kind::CtrlClickSelected:
+      return "Ctrl+click the selected row";
+    case Action::Kind::ClickBelowRows:
+      return "click below the rows";
+    case Action::Kind::Key:
+      return KeyName(action.arg);
+  }
+  return "?";
+}
+
+std::string Describe(const std::vector<Action>& actions) {
+  std::string text;
+  for (const Action& action : actions) text += (text.empty() ? "" : ", ") + Describe(action);
+  return "[" + text + "]";
+}
+
+Model::Model(std::string statement, int pageStep) : pageStep_(pageStep) {
+  screen_.text = std::move(statement);
+}
+
+void Model::Apply(const Action& action) {
+  switch (action.kind) {
+    case Action::Kind::ClickEra:
+      screen_.focus = action.arg;
+      PickEra(action.arg);
+      break;
+    case Action::Kind::ClickRow:
+      screen_.focus = kFocusList;
+      if (action.arg != screen_.selectedRow) PickRow(action.arg);
+      break;
+    case Action::Kind::ReclickCheckedEra:
+      if (screen_.checkedEra) Apply({Action::Kind::ClickEra, *screen_.checkedEra});
+      break;
+    case Action::Kind::CtrlClickSelected:
+      // Ctrl+click never deselects; on an unselected row it selects like a plain click.
+      screen_.focus = kFocusList;
+      if (screen_.selectedRow < 0) PickRow(0);
+      break;
+    case Action::Kind::ClickBelowRows:
+      screen_.focus = kFocusList;
+      break;
+    case Action::Kind::Key:
+      if (action.arg == Qt::Key_Tab || action.arg == Qt::Key_Backtab) {
+        MoveFocus(action.arg == Qt::Key_Tab);
+      } else if (screen_.focus == kFocusList) {
+        ListKey(action.arg);
+      } else if (screen_.focus != kFocusOutput) {
+        EraKey(screen_.focus, action.arg);
+      }  // the read-only output box changes nothing
+      break;
+  }
+}
+
+// Picking an era, even the checked one, writes its report and clears the period list.
+void Model::PickEra(int era) {
+  screen_.checkedEra = era;
+  screen_.selectedRow = -1;
+  screen_.text = expected::kEraReports[era];
+}
+
+void Model::PickRow(int row) {
+  screen_.selectedRow = row;
+  screen_.checkedEra = expected::kPeriods[row].era;
+  screen_.text = expected::PeriodReport(row);
+}
+
+// Keys in the list move from the selected row; with none selected they select the first row
+// (End the last). Left moves like Up. A page is the rows the list shows, less one.
+void Model::ListKey(int key) {
+  const int from = screen_.selectedRow;
+  int to = from;
+  switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+      to = from < 0 ? 0 : std::max(from - 1, 0);
+      break;
+    case Qt::Key_Down:
+      to = from < 0 ? 0 : std::min(from + 1, kRows - 1);
+      break;
+    case Qt::Key_Home:
+      to = 0;
+      break;
+    case Qt::Key_End:
+      to = kRows - 1;
+      break;
+    case Qt::Key_PageUp:
+      to = from < 0 ? 0 : std::max(from - pageStep_, 0);
+      break;
+    case Qt::Key_PageDown:
+      to = from < 0 ? 0 : std::min(from + pageStep_, kRows - 1);
+      break;
+    case Qt::Key_Space:
+      to = from < 0 ? 0 : from;
+      break;
+    default:
+      break;
+  }
+  if (to != from) PickRow(to);
+}
+
+// On an era button Space picks it; Up and Down move the focus to the neighbouring button, and
+// pick it too when the button left was the checked one. Other keys do nothing.
+void Model::EraKey(int era, int key) {
+  if (key == Qt::Key_Space) {
+    PickEra(era);
+    return;
+  }
+  int next = era;
+  if (key == Qt::Key_Up && era > 0) next = era - 1;
+  if (key == Qt::Key_Down && era < kEras - 1) next = era + 1;
+  if (next == era) return;
+  if (screen_.checkedEra == era) PickEra(next);
+  screen_.focus = next;
+}
+
+void Model::MoveFocus(bool forward) {
+  const auto at = std::find(kTabOrder.begin(), kTabOrder.end(), screen_.focus) - kTabOrder.begin();
+  const auto size = static_cast<std::ptrdiff_t>(kTabOrder.size());
+  screen_.focus = kTabOrder[static_cast<std::size_t>((at + (forward ? 1 : size - 1)) % size)];
+}
+
+}  // namespace tarvinel::model

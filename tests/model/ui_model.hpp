@@ -1,0 +1,58 @@
+#pragma once
+
+#include <Qt>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the user sees after any sequence of clicks and keys, worked out from the rules of the
+// program alone: its own small tables (the expected reports), its own focus order, its own key
+// rules. It shares no code with the program.
+namespace tarvinel::model {
+
+inline constexpr int kFocusOutput = -1;  // 0 to 5: that era's button
+inline constexpr int kFocusList = 6;
+
+struct Action {
+  enum class Kind {
+    ClickEra,           // mouse click on era button `arg`
+    ClickRow,           // mouse click on period row `arg`, scrolled into view
+    ReclickCheckedEra,  // mouse click on the checked era button, if one is checked
+    CtrlClickSelected,  // Ctrl+click on the selected row (the first row when none is)
+    ClickBelowRows,     // mouse click on the list's empty space below its last row
+    Key,                // key `arg` (a Qt::Key) on whatever has the focus
+  } kind;
+  int arg = 0;
+};
+
+// Every action of the alphabet.
+std::vector<Action> Alphabet();
+std::string Describe(const Action& action);
+std::string Describe(const std::vector<Action>& actions);
+
+struct Screen {
+  std::optional<int> checkedEra;
+  int selectedRow = -1;
+  std::string text;  // as the program keeps it, CR LF line endings
+  int focus = kFocusOutput;
+};
+
+class Model {
+ public:
+  Model(std::string statement, int pageStep);
+
+  void Apply(const Action& action);
+  const Screen& screen() const { return screen_; }
+
+ private:
+  void PickEra(int era);
+  void PickRow(int row);
+  void ListKey(int key);
+  void EraKey(int era, int key);
+  void MoveFocus(bool forward);
+
+  Screen screen_;
+  int pageStep_;
+};
+
+}  // namespace tarvinel::model
