@@ -74,6 +74,15 @@ TEST_F(WindowTest, KeysMoveThroughThePeriods) {
   }
 }
 
+TEST_F(WindowTest, TypingACyrillicLetterPicksThePeriodThatStartsWithIt) {
+  List()->setFocus(Qt::TabFocusReason);
+  QKeyEvent letter(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("Ю"));
+  QApplication::sendEvent(List(), &letter);
+  EXPECT_EQ(SelectedRow(), 21);
+  EXPECT_EQ(window->Text(), expected::PeriodReport(21));
+  EXPECT_EQ(CheckedEra(), 0);
+}
+
 TEST_F(WindowTest, KeysAfterAnEraPickStartFromTheTop) {
   ClickRow(13);
   ClickEra(2);

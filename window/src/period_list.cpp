@@ -40,8 +40,8 @@ void PeriodList::SetListIndex(int row) {
   emit Click();
 }
 
-// Deselecting (a Ctrl+click or Ctrl+Space on the selected row, a click on empty space) is
-// refused; any other pick selects that row alone.
+// Deselecting (a Ctrl+click on the selected row, a click on empty space) is refused; any other
+// pick selects that row alone.
 QItemSelectionModel::SelectionFlags PeriodList::selectionCommand(const QModelIndex& index,
                                                                  const QEvent* event) const {
   if (!index.isValid()) return QItemSelectionModel::NoUpdate;
@@ -55,9 +55,8 @@ QItemSelectionModel::SelectionFlags PeriodList::selectionCommand(const QModelInd
 
 // Navigation keys move from the selected row, whatever Qt's current row is; from no selection
 // they select the first row, End the last. The list has one column, so Left and Right move up and
-// down like Up and Down. The list has one column, so Left and Right move up and
-// down like Up and Down. Space selects the first row when none is selected and
-// otherwise does nothing: it never toggles the selection.
+// down like Up and Down. Space selects the first row when none is selected and otherwise does
+// nothing: it never toggles the selection.
 void PeriodList::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
     event->accept();
