@@ -58,10 +58,14 @@ std::optional<std::int16_t> ToIndex16(double value) {
   return static_cast<std::int16_t>(rounded);
 }
 
-std::optional<std::int16_t> EraOfNumberText(std::string_view eraNumberText) {
-  const auto era = ToIndex16(NumericValue(eraNumberText));
+std::optional<std::int16_t> EraOfNumber(double value) {
+  const auto era = ToIndex16(value);
   if (!era || *era < 0 || *era >= kEraCount) return std::nullopt;
   return era;
+}
+
+std::optional<std::int16_t> EraOfNumberText(std::string_view eraNumberText) {
+  return EraOfNumber(NumericValue(eraNumberText));
 }
 
 std::int16_t FixedCatalogue::PeriodCount() const { return kPeriodCount; }

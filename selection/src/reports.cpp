@@ -17,9 +17,8 @@ std::string CaptionOfNumberText(const CatalogueSource& catalogue, std::string_vi
 std::string ComposeEraReport(const CatalogueSource& catalogue, double era) {
   std::string report;
   report.reserve(256);
-  const auto index = ToIndex16(era);
-  AppendLine(report, kEraHeading,
-             index && *index >= 0 && *index < kEraCount ? catalogue.EraCaption(*index) : "");
+  const auto index = EraOfNumber(era);
+  AppendLine(report, kEraHeading, index ? catalogue.EraCaption(*index) : std::string());
   AppendLine(report, kEraPeriodsHeading);
   const std::int16_t count = catalogue.PeriodCount();
   for (std::int16_t row = 0; row < count; ++row) {

@@ -56,6 +56,9 @@ double NumericValue(std::string_view text);
 // does not fit.
 std::optional<std::int16_t> ToIndex16(double value);
 
+// An era number as the index of one of the six eras; nothing when it names none.
+std::optional<std::int16_t> EraOfNumber(double value);
+
 // The era number of a period's era-number text, when it names one of the six eras.
 std::optional<std::int16_t> EraOfNumberText(std::string_view eraNumberText);
 
