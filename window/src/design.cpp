@@ -16,13 +16,13 @@ double Luminance(const QColor& colour) {
          0.0722 * Linear(colour.blue());
 }
 
-}  // namespace
-
 double ContrastRatio(const QColor& a, const QColor& b) {
   const double la = Luminance(a);
   const double lb = Luminance(b);
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+}  // namespace
 
 QColor TextColourFor(const QColor& background) {
   const QColor black(Qt::black);

@@ -50,7 +50,6 @@ inline QColor EraBackground(int era) {
 
 // Black or white, whichever reads better on `background` (WCAG contrast ratio).
 QColor TextColourFor(const QColor& background);
-double ContrastRatio(const QColor& a, const QColor& b);
 
 // The exercise statement that the output box holds until the first pick, CR LF after every line.
 extern const char* const kExerciseStatement;

@@ -84,11 +84,11 @@ QWidget* Tarvinel::MakeEraFrame() {
   eras_ = new QButtonGroup(frame);
   eras_->setExclusive(true);
   for (int era = 0; era < kEraCount; ++era) {
-    auto* button = new EraButton(FromUtf8(kEras[static_cast<std::size_t>(era)].caption), frame);
+    const std::size_t at = static_cast<std::size_t>(era);
+    auto* button = new EraButton(FromUtf8(kEras[at].caption), frame);
     button->setObjectName(QStringLiteral("Option1_%1").arg(era));
     button->setGeometry(design::EraButton(era));
     Paint(button, design::EraBackground(era), QPalette::Window);
-    const std::size_t at = static_cast<std::size_t>(era);
     const QString age = FromUtf8(AgeText(kEras[at].caption, kEraSpans[at]));
     button->setToolTip(age);
     button->setAccessibleDescription(age);
