@@ -1,5 +1,4 @@
-#include <QApplication>
-
+#include "tarvinel/start_application.hpp"
 #include "tarvinel/tarvinel_window.hpp"
 
 int main(int argc, char* argv[]) {

@@ -1,7 +1,6 @@
 // tarvinel's own start, as app/main.cpp does it, ending after the window's first paint.
-#include <QApplication>
-
 #include "first_paint.hpp"
+#include "tarvinel/start_application.hpp"
 #include "tarvinel/tarvinel_window.hpp"
 
 int main(int argc, char* argv[]) {

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
-#include "tarvinel/tarvinel_window.hpp"
+#include "tarvinel/start_application.hpp"
 
 // The program's name, version and desktop identity, as the application reports them.
 TEST(StartApplication, NamesTheProgramAndItsVersion) {

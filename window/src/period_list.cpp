@@ -46,7 +46,7 @@ QItemSelectionModel::SelectionFlags PeriodList::selectionCommand(const QModelInd
                                                                  const QEvent* event) const {
   if (!index.isValid()) return QItemSelectionModel::NoUpdate;
   const auto command = QListWidget::selectionCommand(index, event);
-  if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+  if (command.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
     return index.row() == selectedRow_ ? QItemSelectionModel::NoUpdate
                                        : QItemSelectionModel::ClearAndSelect;
   }

@@ -5,14 +5,11 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QList>
 #include <QPlainTextEdit>
-#include <cstdio>
-#include <cstdlib>
 
-#include "design.hpp"
 #include "era_button.hpp"
 #include "period_list.hpp"
+#include "qt_design.hpp"
 #include "tarvinel/ages.hpp"
 
 namespace tarvinel {
@@ -23,9 +20,10 @@ QString FromUtf8(std::string_view text) {
 }
 
 // Background as designed, text in whichever of black and white reads better on it.
-void Paint(QWidget* widget, QColor background, QPalette::ColorRole backgroundRole) {
+void Paint(QWidget* widget, Rgb designed, QPalette::ColorRole backgroundRole) {
   QPalette palette = widget->palette();
-  const QColor text = design::TextColourFor(background);
+  const QColor background = design::ToColour(designed);
+  const QColor text = design::ToColour(design::TextColourFor(designed));
   palette.setColor(backgroundRole, background);
   palette.setColor(widget->backgroundRole(), background);
   palette.setColor(backgroundRole == QPalette::Base ? QPalette::Text : QPalette::WindowText, text);
@@ -33,12 +31,12 @@ void Paint(QWidget* widget, QColor background, QPalette::ColorRole backgroundRol
   widget->setAutoFillBackground(true);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* objectName, const char* text, const QRect& place) {
+QLabel* MakeLabel(QWidget* parent, const char* objectName, const char* text, design::Twips place) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
   label->setObjectName(QString::fromLatin1(objectName));
-  label->setGeometry(place);
+  label->setGeometry(design::ToRect(place));
   label->setAlignment(Qt::AlignCenter);
-  Paint(label, QColor(design::kLabelBackground), QPalette::Window);
+  Paint(label, design::kLabelBackground, QPalette::Window);
   return label;
 }
 
@@ -49,22 +47,34 @@ Tarvinel::Tarvinel(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QString::fromUtf8(design::kPublisherAddress) + u' ' +
                  QString::fromUtf8(design::kWindowTitle));
   setWindowIcon(QIcon(QStringLiteral(":/tarvinel/tarvinel-32.png")));
-  setFixedSize(design::kClientArea);
-  QFont font(QString::fromLatin1(design::kFontFamily), design::kFontPointSize, QFont::Normal);
+  setFixedSize(design::ToRect(design::kClientArea).size());
+  QFont font(QString::fromLatin1(design::kFontFamily), design::kFontPointSize,
+             static_cast<QFont::Weight>(design::kFontWeight));
   // Cyrillic needs no shaping; without it every report is laid out and drawn a sixth faster.
   font.setStyleStrategy(QFont::PreferNoShaping);
   setFont(font);
-  Paint(this, QColor(design::kWindowBackground), QPalette::Window);
+  Paint(this, design::kWindowBackground, QPalette::Window);
 
   MakeTitleLabel();
   MakeEraFrame();
   MakePeriodPicker();
   MakeOutputBox();
-  focusOrder_ = {output_,  eras_->button(0), eras_->button(1), eras_->button(2),
-                 periods_, eras_->button(3), eras_->button(4), eras_->button(5)};
+  for (std::size_t at = 0; at < focusOrder_.size(); ++at) {
+    const design::FocusStop stop = design::kFocusOrder.at(at);
+    switch (stop.kind) {
+      case design::FocusStop::Kind::OutputBox:
+        focusOrder_.at(at) = output_;
+        break;
+      case design::FocusStop::Kind::EraButton:
+        focusOrder_.at(at) = eras_->button(stop.era);
+        break;
+      case design::FocusStop::Kind::PeriodList:
+        focusOrder_.at(at) = periods_;
+        break;
+    }
+  }
 
-  text_ = design::kExerciseStatement;
-  ShowText();
+  SetText(design::kExerciseStatement);
   output_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -77,9 +87,9 @@ QWidget* Tarvinel::MakeTitleLabel() {
 QWidget* Tarvinel::MakeEraFrame() {
   auto* frame = new QGroupBox(QString::fromUtf8(design::kEraFrameTitle), this);
   frame->setObjectName(QStringLiteral("Frame1"));
-  frame->setGeometry(design::kEraFrame);
+  frame->setGeometry(design::ToRect(design::kEraFrame));
   frame->setAccessibleName(frame->title());
-  Paint(frame, QColor(design::kFrameBackground), QPalette::Window);
+  Paint(frame, design::kFrameBackground, QPalette::Window);
 
   eras_ = new QButtonGroup(frame);
   eras_->setExclusive(true);
@@ -87,7 +97,7 @@ QWidget* Tarvinel::MakeEraFrame() {
     const std::size_t at = static_cast<std::size_t>(era);
     auto* button = new EraButton(FromUtf8(kEras[at].caption), frame);
     button->setObjectName(QStringLiteral("Option1_%1").arg(era));
-    button->setGeometry(design::EraButton(era));
+    button->setGeometry(design::ToRect(design::EraButton(era)));
     Paint(button, design::EraBackground(era), QPalette::Window);
     const QString age = FromUtf8(AgeText(kEras[at].caption, kEraSpans[at]));
     button->setToolTip(age);
@@ -106,9 +116,9 @@ QWidget* Tarvinel::MakePeriodPicker() {
   MakeLabel(this, "Label1_1", design::kPeriodLabelText, design::kPeriodLabel);
   periods_ = new PeriodList(this);
   periods_->setObjectName(QStringLiteral("List1_0"));
-  periods_->setGeometry(design::kPeriodList);
+  periods_->setGeometry(design::ToRect(design::kPeriodList));
   periods_->setAccessibleName(QString::fromUtf8(design::kPeriodLabelText));
-  Paint(periods_, QColor(design::kPeriodListBackground), QPalette::Base);
+  Paint(periods_, design::kPeriodListBackground, QPalette::Base);
   for (std::size_t row = 0; row < kPeriods.size(); ++row) {
     auto* item = new QListWidgetItem(FromUtf8(kPeriods[row].name), periods_);
     const QString age = FromUtf8(AgeText(kPeriods[row].name, kPeriodSpans[row]));
@@ -122,7 +132,7 @@ QWidget* Tarvinel::MakePeriodPicker() {
 QWidget* Tarvinel::MakeOutputBox() {
   output_ = new QPlainTextEdit(this);
   output_->setObjectName(QStringLiteral("Text1_0"));
-  output_->setGeometry(design::kOutputBox);
+  output_->setGeometry(design::ToRect(design::kOutputBox));
   output_->setAccessibleName(QString::fromUtf8(design::kOutputBoxName));
   output_->setReadOnly(true);
   output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -170,6 +180,8 @@ void Tarvinel::ShowText() {
   output_->setPlainText(shown);
 }
 
+// Qt tabs only to the checked button of an exclusive group; the designed order visits every era
+// button, with the period list between the third and the fourth.
 bool Tarvinel::focusNextPrevChild(bool next) {
   const auto at = std::find(focusOrder_.begin(), focusOrder_.end(), focusWidget());
   if (at == focusOrder_.end()) return QWidget::focusNextPrevChild(next);
@@ -178,51 +190,6 @@ bool Tarvinel::focusNextPrevChild(bool next) {
   QWidget* target = focusOrder_[static_cast<std::size_t>((from + (next ? 1 : size - 1)) % size)];
   target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
   return true;
-}
-
-namespace {
-
-struct HeldMessage {
-  QtMsgType type;
-  QByteArray category;
-  QString text;
-};
-
-QtMessageHandler previousHandler = nullptr;
-QList<HeldMessage>* heldMessages = nullptr;
-
-void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtFatalMsg) {
-    std::fputs(
-        "tarvinel: cannot open the window: no usable display "
-        "(is DISPLAY or WAYLAND_DISPLAY set to a running one?)\n",
-        stderr);
-    std::_Exit(1);
-  }
-  heldMessages->append({type, QByteArray(context.category), text});
-}
-
-}  // namespace
-
-std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
-  QList<HeldMessage> held;
-  heldMessages = &held;
-  previousHandler = qInstallMessageHandler(HoldStartMessage);
-  auto app = std::make_unique<QApplication>(argc, argv);
-  qInstallMessageHandler(previousHandler);
-  heldMessages = nullptr;
-  for (const HeldMessage& message : held) {
-    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-    if (previousHandler) {
-      previousHandler(message.type, context, message.text);
-    } else {
-      qt_message_output(message.type, context, message.text);
-    }
-  }
-  QApplication::setApplicationName(QStringLiteral("tarvinel"));
-  QApplication::setApplicationVersion(QStringLiteral(TARVINEL_VERSION));
-  QApplication::setDesktopFileName(QStringLiteral(TARVINEL_APP_ID));
-  return app;
 }
 
 }  // namespace tarvinel

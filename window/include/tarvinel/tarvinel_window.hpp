@@ -2,13 +2,11 @@
 
 #include <QWidget>
 #include <array>
-#include <memory>
 #include <string>
 
 #include "tarvinel/coordinator.hpp"
 #include "tarvinel/tarvinel_view.hpp"
 
-class QApplication;
 class QButtonGroup;
 class QPlainTextEdit;
 
@@ -56,9 +54,5 @@ class Tarvinel : public QWidget, public TarvinelView {
   std::array<QWidget*, 8> focusOrder_{};
   std::string text_;
 };
-
-// Creates the application with the program's name and version. Where Qt cannot open a display it
-// prints one line saying so and exits with status 1, instead of aborting.
-std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
 
 }  // namespace tarvinel

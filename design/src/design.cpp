@@ -1,4 +1,4 @@
-#include "design.hpp"
+#include "tarvinel/design.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -11,12 +11,11 @@ double Linear(int channel) {
   return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-double Luminance(const QColor& colour) {
-  return 0.2126 * Linear(colour.red()) + 0.7152 * Linear(colour.green()) +
-         0.0722 * Linear(colour.blue());
+double Luminance(Rgb colour) {
+  return 0.2126 * Linear(colour.r) + 0.7152 * Linear(colour.g) + 0.0722 * Linear(colour.b);
 }
 
-double ContrastRatio(const QColor& a, const QColor& b) {
+double ContrastRatio(Rgb a, Rgb b) {
   const double la = Luminance(a);
   const double lb = Luminance(b);
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
@@ -24,10 +23,10 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 
 }  // namespace
 
-QColor TextColourFor(const QColor& background) {
-  const QColor black(Qt::black);
-  const QColor white(Qt::white);
-  return ContrastRatio(background, black) >= ContrastRatio(background, white) ? black : white;
+Rgb EraBackground(int era) { return kEras.at(static_cast<std::size_t>(era)).background; }
+
+Rgb TextColourFor(Rgb background) {
+  return ContrastRatio(background, kBlack) >= ContrastRatio(background, kWhite) ? kBlack : kWhite;
 }
 
 const char* const kExerciseStatement =

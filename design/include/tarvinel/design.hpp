@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "tarvinel/catalogue.hpp"
+
+// The window's design, shared by every window of the program: every place and size in twips as
+// drawn, relative to the parent's client area (the era buttons sit inside the frame), the
+// colours, the font, the captions and texts, and the focus order. Each window only converts
+// twips and colours into its toolkit's own units.
+namespace tarvinel::design {
+
+struct Twips {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+// 15 twips make a pixel at 96 dots per inch.
+inline constexpr int kTwipsPerInch = 1440;
+
+inline constexpr Twips kClientArea{0, 0, 6915, 5175};
+inline constexpr Twips kTitleLabel{960, 0, 4575, 375};
+inline constexpr Twips kEraFrame{120, 600, 3495, 2295};
+inline constexpr Twips kPeriodLabel{4320, 600, 2415, 300};
+inline constexpr Twips kPeriodList{4320, 900, 2415, 2055};
+inline constexpr Twips kOutputBox{120, 3120, 6735, 1935};
+
+// Inside the frame, era e's button sits 300 twips below era e - 1's.
+constexpr Twips EraButton(int era) { return {120, 300 + 300 * era, 3255, 300}; }
+
+inline constexpr Rgb kWindowBackground{0xC0, 0xC0, 0xFF};
+inline constexpr Rgb kFrameBackground{0x80, 0xFF, 0x80};
+inline constexpr Rgb kPeriodListBackground{0x80, 0x80, 0xFF};
+inline constexpr Rgb kLabelBackground{0xFF, 0xC0, 0x80};
+inline constexpr Rgb kBlack{0x00, 0x00, 0x00};
+inline constexpr Rgb kWhite{0xFF, 0xFF, 0xFF};
+
+// The background of era e's button.
+Rgb EraBackground(int era);
+
+// Black or white, whichever reads better on `background` (WCAG contrast ratio).
+Rgb TextColourFor(Rgb background);
+
+inline constexpr const char* kFontFamily = "Times New Roman";
+inline constexpr int kFontPointSize = 12;
+inline constexpr int kFontWeight = 400;
+inline constexpr int kFontCharset = 204;  // Cyrillic
+
+inline constexpr const char* kPublisherAddress = "https://tarvinel.example.org";
+inline constexpr const char* kWindowTitle = "Биология - еон, ера, период";
+inline constexpr const char* kTitleLabelText = "Биология - ера и период";
+inline constexpr const char* kEraFrameTitle = "Име на ера";
+inline constexpr const char* kPeriodLabelText = "Име на период";
+inline constexpr const char* kOutputBoxName = "Резултат";
+
+// The exercise statement that the output box holds until the first pick, CR LF after every line.
+extern const char* const kExerciseStatement;
+
+// The controls that take the keyboard focus, in the order Tab visits them: the output box, the
+// first three eras, the period list, the last three eras. Shift+Tab goes the other way.
+struct FocusStop {
+  enum class Kind { OutputBox, EraButton, PeriodList } kind;
+  int era = -1;  // for an era button
+};
+inline constexpr std::array<FocusStop, 8> kFocusOrder{{
+    {FocusStop::Kind::OutputBox},
+    {FocusStop::Kind::EraButton, 0},
+    {FocusStop::Kind::EraButton, 1},
+    {FocusStop::Kind::EraButton, 2},
+    {FocusStop::Kind::PeriodList},
+    {FocusStop::Kind::EraButton, 3},
+    {FocusStop::Kind::EraButton, 4},
+    {FocusStop::Kind::EraButton, 5},
+}};
+
+}  // namespace tarvinel::design
