@@ -57,10 +57,9 @@ std::string ModelCheck::Mismatch() const {
         << ") instead of " << expected.selectedRow << ';';
   }
   if (window->Text() != expected.text) out << " text \"" << window->Text() << "\";";
-  QString shown =
+  const QString lines =
       QString::fromStdString(expected.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  if (shown.endsWith(u'\n')) shown.chop(1);
-  if (Output()->toPlainText() != shown) out << " the box shows another text;";
+  if (Output()->toPlainText() != lines) out << " the box shows another text;";
   if (Focus() != expected.focus)
     out << " focus " << Focus() << " instead of " << expected.focus << ';';
   if (window->State().ClickGuard != Guard::Idle) out << " guard not idle;";

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QClipboard>
 
 #include "expected_reports.hpp"
 #include "window_fixture.hpp"
@@ -170,13 +171,37 @@ TEST_F(WindowTest, EraKeysPickErasWithoutTheMouse) {
   EXPECT_EQ(window->Text(), expected::kEraReports[2]);
 }
 
-TEST_F(WindowTest, TheBoxShowsLinesWhileTheTextKeepsCrLf) {
-  ClickEra(4);
-  EXPECT_EQ(window->Text(), expected::kEraReports[4]);
-  const QString shown = Output()->toPlainText();
-  EXPECT_FALSE(shown.contains(u'\r'));
-  EXPECT_EQ(Output()->document()->blockCount(), 8);
-  EXPECT_EQ(shown.split(u'\n').first(), QString::fromUtf8("Посочена ера: Палеозой"));
+// What a user copies from the box and what a screen reader reads of it: every line of the report,
+// the last one ended by a line break too.
+TEST_F(WindowTest, CopyingTheBoxOrReadingItAloudGivesEveryLineOfTheReport) {
+  const struct {
+    int era;  // -1: a period click on row 0 instead
+    std::string report;
+  } cases[] = {{4, expected::kEraReports[4]}, {-1, expected::PeriodReport(0)}};
+  for (const auto& pick : cases) {
+    SCOPED_TRACE(pick.report);
+    if (pick.era >= 0) {
+      ClickEra(pick.era);
+    } else {
+      ClickRow(0);
+    }
+    const QString lines =
+        QString::fromStdString(pick.report).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    ASSERT_TRUE(lines.endsWith(u'\n'));
+    EXPECT_EQ(Output()->document()->blockCount(), lines.count(u'\n') + 1) << "no empty last line";
+
+    Output()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Output(), Qt::Key_A, Qt::ControlModifier);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(Output(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), lines);
+
+    QAccessibleTextInterface* read =
+        QAccessible::queryAccessibleInterface(Output())->textInterface();
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->text(0, read->characterCount()), lines);
+    EXPECT_EQ(window->Text(), pick.report);
+  }
 }
 
 TEST_F(WindowTest, TheOutputBoxIsReadOnly) {

@@ -167,17 +167,17 @@ void Tarvinel::SelectEra(std::int16_t era) {
   if (QAbstractButton* button = eras_->button(era)) button->setChecked(true);
 }
 
+// The box holds the text itself: every CR LF is a line break in the box, the final one too, which
+// leaves an empty last line for the caret, as in any text box with that text. Reading it back
+// gives CR LF line ends again.
 void Tarvinel::SetText(std::string text) {
-  text_ = std::move(text);
-  ShowText();
+  QString lines = QString::fromStdString(text);
+  lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  output_->setPlainText(lines);
 }
 
-// The box shows one line per line of text; the CR LF endings stay in text_.
-void Tarvinel::ShowText() {
-  QString shown = QString::fromStdString(text_);
-  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  if (shown.endsWith(u'\n')) shown.chop(1);
-  output_->setPlainText(shown);
+std::string Tarvinel::Text() const {
+  return output_->toPlainText().replace(u'\n', QLatin1String("\r\n")).toStdString();
 }
 
 // Qt tabs only to the checked button of an exclusive group; the designed order visits every era

@@ -34,7 +34,7 @@ class Tarvinel : public QWidget, public TarvinelView {
   std::int16_t ListIndex() const override;
   void SetListIndex(std::int16_t row) override;
   void SelectEra(std::int16_t era) override;
-  std::string Text() const override { return text_; }
+  std::string Text() const override;
   void SetText(std::string text) override;
 
  protected:
@@ -45,14 +45,12 @@ class Tarvinel : public QWidget, public TarvinelView {
   QWidget* MakeEraFrame();
   QWidget* MakePeriodPicker();
   QWidget* MakeOutputBox();
-  void ShowText();
 
   Coordinator coordinator_{*this};
   QButtonGroup* eras_ = nullptr;
   PeriodList* periods_ = nullptr;
   QPlainTextEdit* output_ = nullptr;
   std::array<QWidget*, 8> focusOrder_{};
-  std::string text_;
 };
 
 }  // namespace tarvinel
