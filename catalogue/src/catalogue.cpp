@@ -1,8 +1,9 @@
 #include "tarvinel/catalogue.hpp"
 
-#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace tarvinel {
 namespace {
@@ -41,10 +42,11 @@ double NumericValue(std::string_view text) {
     if (afterExponent > exponent) end = afterExponent;
   }
 
-  double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(text.data() + start, text.data() + end, value);
-  if (ec == std::errc::result_out_of_range) value = std::numeric_limits<double>::infinity();
-  static_cast<void>(ptr);
+  // The span is a plain decimal number by now, which the C library reads in the "C" locale that
+  // the program never changes; it is smaller than std::from_chars, which matters for the
+  // self-contained Windows executable. Too large a number reads as infinity, too small as 0.
+  const std::string number(text.substr(start, end - start));
+  const double value = std::strtod(number.c_str(), nullptr);
   return negative ? -value : value;
 }
 

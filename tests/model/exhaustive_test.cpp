@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model_check.hpp"
+#include "qt_driver.hpp"
 
 namespace tarvinel::model {
 namespace {
@@ -12,7 +12,8 @@ class EveryTriple : public ::testing::TestWithParam<std::size_t> {};
 
 TEST_P(EveryTriple, MatchesTheModel) {
   const std::vector<Action> alphabet = Alphabet();
-  ModelCheck check;
+  QtDriver driver;
+  ModelCheck check(driver, Rules{});
   int failures = 0;
   int sequences = 0;
   for (const Action& second : alphabet) {

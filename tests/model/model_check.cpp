@@ -1,68 +1,37 @@
 #include "model_check.hpp"
 
+#include <random>
 #include <sstream>
 
 namespace tarvinel::model {
 
 bool ModelCheck::Start() {
-  if (!Open()) return false;
-  const int rowHeight = List()->visualItemRect(List()->item(0)).height();
-  model_.emplace(window->Text(), List()->viewport()->height() / rowHeight - 1);
+  if (!driver_.Open()) return false;
+  model_.emplace(driver_.Seen().text, driver_.PageStep(), rules_);
   return true;
 }
 
 void ModelCheck::Do(const Action& action) {
-  switch (action.kind) {
-    case Action::Kind::ClickEra:
-      ClickEra(action.arg);
-      break;
-    case Action::Kind::ClickRow:
-      ClickRow(action.arg);
-      break;
-    case Action::Kind::ReclickCheckedEra:
-      if (const auto era = CheckedEra()) ClickEra(*era);
-      break;
-    case Action::Kind::CtrlClickSelected:
-      ClickRow(std::max(SelectedRow(), 0), Qt::ControlModifier);
-      break;
-    case Action::Kind::ClickBelowRows:
-      ClickBelowTheRows();
-      break;
-    case Action::Kind::Key:
-      Key(static_cast<Qt::Key>(action.arg));
-      break;
-  }
+  driver_.Do(action);
   model_->Apply(action);
-}
-
-int ModelCheck::Focus() const {
-  QWidget* focus = QApplication::focusWidget();
-  if (focus == Output()) return kFocusOutput;
-  if (focus == List()) return kFocusList;
-  for (int era = 0; era < 6; ++era) {
-    if (focus == Era(era)) return era;
-  }
-  return 100;
 }
 
 std::string ModelCheck::Mismatch() const {
   const Screen& expected = model_->screen();
+  const Screen seen = driver_.Seen();
   std::ostringstream out;
-  if (CheckedEra() != expected.checkedEra) {
-    out << " checked era " << CheckedEra().value_or(-1) << " instead of "
+  if (seen.checkedEra != expected.checkedEra) {
+    out << " checked era " << seen.checkedEra.value_or(-1) << " instead of "
         << expected.checkedEra.value_or(-1) << ';';
   }
-  if (SelectedRow() != expected.selectedRow || window->ListIndex() != expected.selectedRow) {
-    out << " selected row " << SelectedRow() << " (ListIndex " << window->ListIndex()
-        << ") instead of " << expected.selectedRow << ';';
+  if (seen.selectedRow != expected.selectedRow) {
+    out << " selected row " << seen.selectedRow << " instead of " << expected.selectedRow << ';';
   }
-  if (window->Text() != expected.text) out << " text \"" << window->Text() << "\";";
-  const QString lines =
-      QString::fromStdString(expected.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  if (Output()->toPlainText() != lines) out << " the box shows another text;";
-  if (Focus() != expected.focus)
-    out << " focus " << Focus() << " instead of " << expected.focus << ';';
-  if (window->State().ClickGuard != Guard::Idle) out << " guard not idle;";
+  if (seen.text != expected.text) out << " text \"" << seen.text << "\";";
+  if (seen.focus != expected.focus) {
+    out << " focus " << seen.focus << " instead of " << expected.focus << ';';
+  }
+  out << driver_.Inconsistency();
   return out.str();
 }
 
@@ -93,6 +62,33 @@ std::vector<Action> Shrink(ModelCheck& check, std::vector<Action> failing) {
     }
   }
   return failing;
+}
+
+std::string RandomWalk(ModelCheck& check, std::uint32_t seed, int steps) {
+  // Shrinking reruns the walk many times over; past this length it would take too long.
+  constexpr std::size_t kLongestToShrink = 400;
+  const std::vector<Action> alphabet = Alphabet();
+  std::mt19937 random(seed);
+  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+  if (!check.Start()) return "the window did not open";
+  std::vector<Action> walked;
+  for (int step = 0; step < steps; ++step) {
+    walked.push_back(alphabet[pick(random)]);
+    check.Do(walked.back());
+    const std::string mismatch = check.Mismatch();
+    if (!mismatch.empty()) {
+      std::string found =
+          "seed " + std::to_string(seed) + ", step " + std::to_string(step + 1) + ":" + mismatch;
+      if (walked.size() > kLongestToShrink) {
+        walked.erase(walked.begin(), walked.end() - 12);
+        return found + "\nthe last actions: " + Describe(walked);
+      }
+      const std::vector<Action> shortest = Shrink(check, walked);
+      return found + "\nshortest failing sequence: " + Describe(shortest) + "\n" +
+             check.Run(shortest);
+    }
+  }
+  return {};
 }
 
 }  // namespace tarvinel::model

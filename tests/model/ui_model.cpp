@@ -11,31 +11,31 @@ namespace {
 constexpr int kEras = 6;
 constexpr int kRows = 22;
 constexpr std::array<int, 8> kTabOrder = {kFocusOutput, 0, 1, 2, kFocusList, 3, 4, 5};
-constexpr std::array<Qt::Key, 10> kKeys = {
-    Qt::Key_Up,       Qt::Key_Down,  Qt::Key_Home, Qt::Key_End,     Qt::Key_PageUp,
-    Qt::Key_PageDown, Qt::Key_Space, Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Left};
+constexpr std::array<Key, 10> kKeys = {Key::Up,      Key::Down,     Key::Home,  Key::End,
+                                       Key::PageUp,  Key::PageDown, Key::Space, Key::Tab,
+                                       Key::Backtab, Key::Left};
 
 std::string KeyName(int key) {
-  switch (key) {
-    case Qt::Key_Up:
+  switch (static_cast<Key>(key)) {
+    case Key::Up:
       return "Up";
-    case Qt::Key_Down:
+    case Key::Down:
       return "Down";
-    case Qt::Key_Left:
+    case Key::Left:
       return "Left";
-    case Qt::Key_Home:
+    case Key::Home:
       return "Home";
-    case Qt::Key_End:
+    case Key::End:
       return "End";
-    case Qt::Key_PageUp:
+    case Key::PageUp:
       return "PageUp";
-    case Qt::Key_PageDown:
+    case Key::PageDown:
       return "PageDown";
-    case Qt::Key_Space:
+    case Key::Space:
       return "Space";
-    case Qt::Key_Tab:
+    case Key::Tab:
       return "Tab";
-    case Qt::Key_Backtab:
+    case Key::Backtab:
       return "Shift+Tab";
     default:
       return "key " + std::to_string(key);
@@ -51,7 +51,7 @@ std::vector<Action> Alphabet() {
   actions.push_back({Action::Kind::ReclickCheckedEra});
   actions.push_back({Action::Kind::CtrlClickSelected});
   actions.push_back({Action::Kind::ClickBelowRows});
-  for (Qt::Key key : kKeys) actions.push_back({Action::Kind::Key, key});
+  for (Key key : kKeys) actions.push_back({Action::Kind::Key, static_cast<int>(key)});
   return actions;
 }
 
@@ -79,7 +79,8 @@ std::string Describe(const std::vector<Action>& actions) {
   return "[" + text + "]";
 }
 
-Model::Model(std::string statement, int pageStep) : pageStep_(pageStep) {
+Model::Model(std::string statement, int pageStep, Rules rules)
+    : pageStep_(pageStep), rules_(rules) {
   screen_.text = std::move(statement);
 }
 
@@ -105,8 +106,9 @@ void Model::Apply(const Action& action) {
       screen_.focus = kFocusList;
       break;
     case Action::Kind::Key:
-      if (action.arg == Qt::Key_Tab || action.arg == Qt::Key_Backtab) {
-        MoveFocus(action.arg == Qt::Key_Tab);
+      if (static_cast<Key>(action.arg) == Key::Tab ||
+          static_cast<Key>(action.arg) == Key::Backtab) {
+        MoveFocus(static_cast<Key>(action.arg) == Key::Tab);
       } else if (screen_.focus == kFocusList) {
         ListKey(action.arg);
       } else if (screen_.focus != kFocusOutput) {
@@ -125,36 +127,42 @@ void Model::PickEra(int era) {
 
 void Model::PickRow(int row) {
   screen_.selectedRow = row;
+  caret_ = row;
   screen_.checkedEra = expected::kPeriods[row].era;
   screen_.text = expected::PeriodReport(row);
 }
 
 // Keys in the list move from the selected row; with none selected they select the first row
 // (End the last). Left moves like Up. A page is the rows the list shows, less one.
-void Model::ListKey(int key) {
+void Model::ListKey(int pressed) {
+  const Key key = static_cast<Key>(pressed);
   const int from = screen_.selectedRow;
+  if (from < 0 && rules_.listKeysFromCaret) {
+    PickRow(caret_);
+    return;
+  }
   int to = from;
   switch (key) {
-    case Qt::Key_Up:
-    case Qt::Key_Left:
+    case Key::Up:
+    case Key::Left:
       to = from < 0 ? 0 : std::max(from - 1, 0);
       break;
-    case Qt::Key_Down:
+    case Key::Down:
       to = from < 0 ? 0 : std::min(from + 1, kRows - 1);
       break;
-    case Qt::Key_Home:
+    case Key::Home:
       to = 0;
       break;
-    case Qt::Key_End:
+    case Key::End:
       to = kRows - 1;
       break;
-    case Qt::Key_PageUp:
+    case Key::PageUp:
       to = from < 0 ? 0 : std::max(from - pageStep_, 0);
       break;
-    case Qt::Key_PageDown:
+    case Key::PageDown:
       to = from < 0 ? 0 : std::min(from + pageStep_, kRows - 1);
       break;
-    case Qt::Key_Space:
+    case Key::Space:
       to = from < 0 ? 0 : from;
       break;
     default:
@@ -164,15 +172,24 @@ void Model::ListKey(int key) {
 }
 
 // On an era button Space picks it; Up and Down move the focus to the neighbouring button, and
-// pick it too when the button left was the checked one. Other keys do nothing.
-void Model::EraKey(int era, int key) {
-  if (key == Qt::Key_Space) {
+// pick it too when the button left was the checked one. Other keys do nothing. Some platforms
+// move in a ring and always pick (Rules).
+void Model::EraKey(int era, int pressed) {
+  const Key key = static_cast<Key>(pressed);
+  if (key == Key::Space) {
     PickEra(era);
     return;
   }
+  if (rules_.erasArrowsPickInARing) {
+    if (key != Key::Up && key != Key::Left && key != Key::Down) return;
+    const int next = (era + (key == Key::Down ? 1 : kEras - 1)) % kEras;
+    if (screen_.checkedEra != next) PickEra(next);
+    screen_.focus = next;
+    return;
+  }
   int next = era;
-  if (key == Qt::Key_Up && era > 0) next = era - 1;
-  if (key == Qt::Key_Down && era < kEras - 1) next = era + 1;
+  if (key == Key::Up && era > 0) next = era - 1;
+  if (key == Key::Down && era < kEras - 1) next = era + 1;
   if (next == era) return;
   if (screen_.checkedEra == era) PickEra(next);
   screen_.focus = next;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <Qt>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +12,9 @@ namespace tarvinel::model {
 inline constexpr int kFocusOutput = -1;  // 0 to 5: that era's button
 inline constexpr int kFocusList = 6;
 
+// The keys of the alphabet; each window's driver presses them as its toolkit's own keys.
+enum class Key { Up, Down, Left, Home, End, PageUp, PageDown, Space, Tab, Backtab };
+
 struct Action {
   enum class Kind {
     ClickEra,           // mouse click on era button `arg`
@@ -20,7 +22,7 @@ struct Action {
     ReclickCheckedEra,  // mouse click on the checked era button, if one is checked
     CtrlClickSelected,  // Ctrl+click on the selected row (the first row when none is)
     ClickBelowRows,     // mouse click on the list's empty space below its last row
-    Key,                // key `arg` (a Qt::Key) on whatever has the focus
+    Key,                // key `arg` (a Key) on whatever has the focus
   } kind;
   int arg = 0;
 };
@@ -37,9 +39,20 @@ struct Screen {
   int focus = kFocusOutput;
 };
 
+// Where a window's own controls behave differently from the rules below, as its platform makes
+// them behave.
+struct Rules {
+  // Up, Left and Down move among the era buttons in a ring, and the button that gets the focus
+  // is picked unless it is already checked, whichever button was checked before.
+  bool erasArrowsPickInARing = false;
+  // With no row selected, every navigation key and Space select the list's caret row: the row
+  // last selected, which an era pick leaves in place, or the first row at start.
+  bool listKeysFromCaret = false;
+};
+
 class Model {
  public:
-  Model(std::string statement, int pageStep);
+  Model(std::string statement, int pageStep, Rules rules = {});
 
   void Apply(const Action& action);
   const Screen& screen() const { return screen_; }
@@ -53,6 +66,8 @@ class Model {
 
   Screen screen_;
   int pageStep_;
+  Rules rules_;
+  int caret_ = 0;  // the list's caret row, where the platform keeps one
 };
 
 }  // namespace tarvinel::model
