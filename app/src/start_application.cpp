@@ -1,8 +1,13 @@
 #include "tarvinel/start_application.hpp"
 
 #include <QList>
+#include <QSocketNotifier>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace tarvinel {
 namespace {
@@ -32,6 +37,33 @@ void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
   heldMessages->append({type, QByteArray(context.category), text});
 }
 
+// A signal handler may only do async-signal-safe things: it writes a byte that the event loop
+// reads, and the program then closes its window there as if the user had.
+int terminationPipe[2] = {-1, -1};
+
+void NoteTermination(int /*signal*/) {
+  const char byte = 1;
+  if (::write(terminationPipe[1], &byte, 1) < 0) return;  // nothing else is safe to do here
+}
+
+// SIGTERM and SIGHUP (the session ending) and SIGINT close the window and end the event loop
+// normally, with status 0, instead of killing the program mid-frame.
+void CloseWindowsOnTermination(QApplication* app) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, terminationPipe) != 0) return;
+  auto* notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, app);
+  QObject::connect(notifier, &QSocketNotifier::activated, app, [] {
+    char byte = 0;
+    if (::read(terminationPipe[0], &byte, 1) != 1) return;
+    QApplication::closeAllWindows();
+    QApplication::quit();
+  });
+  struct sigaction action {};
+  action.sa_handler = NoteTermination;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (const int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
+}
+
 }  // namespace
 
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
@@ -52,6 +84,7 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("tarvinel"));
   QApplication::setApplicationVersion(QStringLiteral(TARVINEL_VERSION));
   QApplication::setDesktopFileName(QStringLiteral(TARVINEL_APP_ID));
+  CloseWindowsOnTermination(app.get());
   return app;
 }
 
