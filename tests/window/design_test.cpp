@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "expected_design.hpp"
+#include "expected_reports.hpp"
 #include "window_fixture.hpp"
 
 namespace tarvinel::testing {
@@ -180,6 +181,47 @@ TEST_F(WindowTest, ANewReportReachesAssistiveTechnologyAsATextChange) {
         return type == QAccessible::TextUpdated || type == QAccessible::TextInserted;
       });
   EXPECT_TRUE(textEvent);
+}
+
+QList<std::pair<QAccessible::Role, QString>> notifications;
+
+void RecordNotification(QAccessibleEvent* event) {
+  QAccessibleInterface* shown = event->accessibleInterface();
+  if (event->type() == QAccessible::ObjectShow && shown &&
+      shown->role() == QAccessible::Notification) {
+    notifications.append({shown->role(), shown->text(QAccessible::Name)});
+  }
+}
+
+// A screen reader does not read the output box while the focus is elsewhere: each report is also
+// shown as a notification, after the click that wrote it, and the focus stays where it was.
+TEST_F(WindowTest, EveryReportIsAnnouncedAfterTheClickThatWroteIt) {
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+  notifications.clear();
+  QAccessible::installUpdateHandler(RecordNotification);
+  const struct {
+    int era;  // -1: row 13 instead
+    std::string report;
+  } picks[] = {{4, expected::kEraReports[4]}, {-1, expected::PeriodReport(13)}};
+  for (const auto& pick : picks) {
+    SCOPED_TRACE(pick.report);
+    notifications.clear();
+    if (pick.era >= 0) {
+      ClickEra(pick.era);
+    } else {
+      ClickRow(13);
+    }
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_TRUE(notifications.isEmpty()) << "announced before the click has ended";
+    QCoreApplication::processEvents();
+    ASSERT_EQ(notifications.size(), 1);
+    const QString spoken = QString::fromStdString(pick.report)
+                               .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                               .trimmed();
+    EXPECT_EQ(notifications.first().second, spoken);
+    EXPECT_EQ(QApplication::focusWidget(), focus);
+  }
+  QAccessible::installUpdateHandler(nullptr);
 }
 
 }  // namespace

@@ -206,6 +206,35 @@ TEST_F(Win32WindowTest, ScreenReadersNameEachEraByItsCaption) {
   }
 }
 
+constexpr DWORD kLiveRegionChanged = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED
+std::vector<HWND> liveRegionChanges;
+
+void CALLBACK RecordLiveRegion(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
+  if (object == OBJID_CLIENT) liveRegionChanges.push_back(window);
+}
+
+// Without UI Automation's notification (Windows before 10 1709, and Wine), a report reaches a
+// screen reader as a change of the output box, which then holds the report.
+TEST_F(Win32WindowTest, EveryReportIsRaisedToScreenReaders) {
+  HWINEVENTHOOK hook =
+      SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, RecordLiveRegion,
+                      GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  liveRegionChanges.clear();
+  ClickEra(4);
+  Pump();
+  ASSERT_EQ(liveRegionChanges, std::vector<HWND>{Output()});
+  EXPECT_EQ(window->Text(), expected::kEraReports[4]);
+  EXPECT_EQ(GetFocus(), Era(4)) << "the focus stays on the era";
+  SetFocus(List());
+  liveRegionChanges.clear();
+  PressKey(VK_DOWN);
+  Pump();
+  EXPECT_EQ(liveRegionChanges, std::vector<HWND>{Output()});
+  EXPECT_EQ(window->Text(), expected::PeriodReport(0));
+  UnhookWinEvent(hook);
+}
+
 TEST_F(Win32WindowTest, ANewDpiLaysTheWindowOutAgain) {
   RECT suggested{};
   GetWindowRect(window->Handle(), &suggested);

@@ -57,6 +57,20 @@ HWND MakeControl(HWND parent, const wchar_t* kind, const std::wstring& text, DWO
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
 }
 
+// UI Automation's notification, Windows 10 1709 and later, looked up at run time so that older
+// Windows still start; the values are those of its NotificationKind and NotificationProcessing.
+using HostProviderFn = HRESULT(WINAPI*)(HWND, IUnknown**);
+using RaiseNotificationFn = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR);
+constexpr int kActionCompleted = 2;
+constexpr int kMostRecent = 3;
+// UI Automation's LiveSetting property, Polite, for the older Windows.
+constexpr GUID kLiveSettingProperty = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
+// EVENT_OBJECT_LIVEREGIONCHANGED, from Windows 8 on; the headers show it only to programs that
+// need Windows 8.
+constexpr DWORD kLiveRegionChanged = 0x8019;
+
 int EraOfControl(int id) {
   const int era = id - kOption1;
   return era >= 0 && era < kEraCount ? era : -1;
@@ -205,7 +219,35 @@ void Tarvinel::NameForAssistiveTechnology() {
                            listName.data());
   services->SetHwndPropStr(output_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
                            outputName.data());
+  VARIANT polite{};
+  polite.vt = VT_I4;
+  polite.lVal = kPolite;
+  services->SetHwndProp(output_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                        kLiveSettingProperty, polite);
   services->Release();
+}
+
+// A screen reader does not read a change in a box without the focus, so every report written
+// once the window is up is raised to it too: as a UI Automation notification that waits for what
+// is being said (the era's "selected", the row's name), or, on Windows before 10 1709, as a
+// change of the output box, a polite live region.
+void Tarvinel::Announce(const std::wstring& report) {
+  static const HMODULE automation = LoadLibraryW(L"uiautomationcore.dll");
+  static const auto hostProvider = reinterpret_cast<HostProviderFn>(reinterpret_cast<void*>(
+      automation ? GetProcAddress(automation, "UiaHostProviderFromHwnd") : nullptr));
+  static const auto raise = reinterpret_cast<RaiseNotificationFn>(reinterpret_cast<void*>(
+      automation ? GetProcAddress(automation, "UiaRaiseNotificationEvent") : nullptr));
+  IUnknown* provider = nullptr;
+  if (hostProvider && raise && SUCCEEDED(hostProvider(output_, &provider)) && provider) {
+    BSTR text = SysAllocStringLen(report.data(), static_cast<UINT>(report.size()));
+    BSTR activity = SysAllocString(L"tarvinel.report");
+    const HRESULT raised = raise(provider, kActionCompleted, kMostRecent, text, activity);
+    SysFreeString(activity);
+    SysFreeString(text);
+    provider->Release();
+    if (SUCCEEDED(raised)) return;
+  }
+  NotifyWinEvent(kLiveRegionChanged, output_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 int Tarvinel::Pixels(int twips) const {
@@ -350,7 +392,11 @@ std::string Tarvinel::Text() const {
   return Narrow(text);
 }
 
-void Tarvinel::SetText(std::string text) { SetWindowTextW(output_, Wide(text).c_str()); }
+void Tarvinel::SetText(std::string text) {
+  const std::wstring report = Wide(text);
+  SetWindowTextW(output_, report.c_str());
+  if (IsWindowVisible(window_)) Announce(report);
+}
 
 LRESULT CALLBACK Tarvinel::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {

@@ -1,5 +1,6 @@
 #include "period_list.hpp"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <optional>
 
@@ -113,8 +114,17 @@ void PeriodList::ShowRow(int row) {
     return;
   }
   const QModelIndex index = model()->index(row, 0);
+  const bool alreadyCurrent = currentIndex() == index;
   selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
   scrollTo(index);
+  // Focusing the list makes its first row current without selecting it. Selecting that row then
+  // changes no current row, so Qt tells assistive technology nothing of the move; tell it here,
+  // as Qt does for every other move.
+  if (alreadyCurrent && hasFocus() && QAccessible::isActive()) {
+    QAccessibleEvent moved(this, QAccessible::Focus);
+    moved.setChild(row);  // every row is shown, so a row is its own accessible child
+    QAccessible::updateAccessibility(&moved);
+  }
 }
 
 // After a user event: report a new selected row once; restore a selection that Qt dropped.

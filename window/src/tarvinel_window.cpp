@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include "announcer.hpp"
 #include "era_button.hpp"
 #include "period_list.hpp"
 #include "qt_design.hpp"
@@ -74,6 +75,7 @@ Tarvinel::Tarvinel(QWidget* parent) : QWidget(parent) {
     }
   }
 
+  announcer_ = new Announcer(this);
   SetText(design::kExerciseStatement);
   output_->setFocus(Qt::OtherFocusReason);
 }
@@ -174,6 +176,9 @@ void Tarvinel::SetText(std::string text) {
   QString lines = QString::fromStdString(text);
   lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   output_->setPlainText(lines);
+  // A screen reader does not read a change in a box without the focus: every report written
+  // once the window is up is also announced.
+  if (isVisible()) announcer_->Announce(lines.trimmed());
 }
 
 std::string Tarvinel::Text() const {

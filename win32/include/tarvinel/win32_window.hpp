@@ -70,6 +70,7 @@ class Tarvinel final : public TarvinelView {
   void MakeOutputBox();
   void MakeTooltips();
   void NameForAssistiveTechnology();
+  void Announce(const std::wstring& report);
   void Layout();
   void Place(HWND control, int left, int top, int width, int height) const;
   int Pixels(int twips) const;

@@ -12,6 +12,7 @@ class QPlainTextEdit;
 
 namespace tarvinel {
 
+class Announcer;
 class PeriodList;
 
 // The main window: the era buttons, the period list and the output box, as designed, bound to the
@@ -50,6 +51,7 @@ class Tarvinel : public QWidget, public TarvinelView {
   QButtonGroup* eras_ = nullptr;
   PeriodList* periods_ = nullptr;
   QPlainTextEdit* output_ = nullptr;
+  Announcer* announcer_ = nullptr;
   std::array<QWidget*, 8> focusOrder_{};
 };
 
