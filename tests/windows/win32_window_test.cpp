@@ -2,7 +2,6 @@
 // After the test framework, which brings windows.h:
 #include <oleacc.h>
 
-#include <cstring>
 #include <string>
 
 #include "expected_design.hpp"
