@@ -1,5 +1,7 @@
 #include "tarvinel/design.hpp"
 
+#include "tarvinel/ages.hpp"
+
 #include <algorithm>
 #include <cmath>
 
@@ -24,6 +26,37 @@ double ContrastRatio(Rgb a, Rgb b) {
 }  // namespace
 
 Rgb EraBackground(int era) { return kEras.at(static_cast<std::size_t>(era)).background; }
+
+Rgb BackgroundOf(Control control, int era) {
+  switch (control) {
+    case Control::Window:
+      return kWindowBackground;
+    case Control::TitleLabel:
+    case Control::PeriodLabel:
+      return kLabelBackground;
+    case Control::EraFrame:
+      return kFrameBackground;
+    case Control::EraButton:
+      return EraBackground(era);
+    case Control::PeriodList:
+      return kPeriodListBackground;
+    case Control::OutputBox:
+      break;
+  }
+  return kWhite;
+}
+
+std::string WindowCaption() { return std::string(kPublisherAddress) + ' ' + kWindowTitle; }
+
+std::string EraAge(int era) {
+  const auto at = static_cast<std::size_t>(era);
+  return AgeText(kEras.at(at).caption, kEraSpans.at(at));
+}
+
+std::string PeriodAge(int row) {
+  const auto at = static_cast<std::size_t>(row);
+  return AgeText(kPeriods.at(at).name, kPeriodSpans.at(at));
+}
 
 Rgb TextColourFor(Rgb background) {
   return ContrastRatio(background, kBlack) >= ContrastRatio(background, kWhite) ? kBlack : kWhite;

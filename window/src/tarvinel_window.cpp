@@ -11,7 +11,6 @@
 #include "era_button.hpp"
 #include "period_list.hpp"
 #include "qt_design.hpp"
-#include "tarvinel/ages.hpp"
 
 namespace tarvinel {
 namespace {
@@ -32,12 +31,13 @@ void Paint(QWidget* widget, Rgb designed, QPalette::ColorRole backgroundRole) {
   widget->setAutoFillBackground(true);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* objectName, const char* text, design::Twips place) {
+QLabel* MakeLabel(QWidget* parent, const char* objectName, const char* text, design::Twips place,
+                  design::Control control) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
   label->setObjectName(QString::fromLatin1(objectName));
   label->setGeometry(design::ToRect(place));
   label->setAlignment(Qt::AlignCenter);
-  Paint(label, design::kLabelBackground, QPalette::Window);
+  Paint(label, design::BackgroundOf(control), QPalette::Window);
   return label;
 }
 
@@ -45,8 +45,7 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName, const char* text, des
 
 Tarvinel::Tarvinel(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Tarvinel"));
-  setWindowTitle(QString::fromUtf8(design::kPublisherAddress) + u' ' +
-                 QString::fromUtf8(design::kWindowTitle));
+  setWindowTitle(QString::fromStdString(design::WindowCaption()));
   setWindowIcon(QIcon(QStringLiteral(":/tarvinel/tarvinel-32.png")));
   setFixedSize(design::ToRect(design::kClientArea).size());
   QFont font(QString::fromLatin1(design::kFontFamily), design::kFontPointSize,
@@ -54,7 +53,7 @@ Tarvinel::Tarvinel(QWidget* parent) : QWidget(parent) {
   // Cyrillic needs no shaping; without it every report is laid out and drawn a sixth faster.
   font.setStyleStrategy(QFont::PreferNoShaping);
   setFont(font);
-  Paint(this, design::kWindowBackground, QPalette::Window);
+  Paint(this, design::BackgroundOf(design::Control::Window), QPalette::Window);
 
   MakeTitleLabel();
   MakeEraFrame();
@@ -83,7 +82,8 @@ Tarvinel::Tarvinel(QWidget* parent) : QWidget(parent) {
 Tarvinel::~Tarvinel() = default;
 
 QWidget* Tarvinel::MakeTitleLabel() {
-  return MakeLabel(this, "Label1_0", design::kTitleLabelText, design::kTitleLabel);
+  return MakeLabel(this, "Label1_0", design::kTitleLabelText, design::kTitleLabel,
+                   design::Control::TitleLabel);
 }
 
 QWidget* Tarvinel::MakeEraFrame() {
@@ -91,7 +91,7 @@ QWidget* Tarvinel::MakeEraFrame() {
   frame->setObjectName(QStringLiteral("Frame1"));
   frame->setGeometry(design::ToRect(design::kEraFrame));
   frame->setAccessibleName(frame->title());
-  Paint(frame, design::kFrameBackground, QPalette::Window);
+  Paint(frame, design::BackgroundOf(design::Control::EraFrame), QPalette::Window);
 
   eras_ = new QButtonGroup(frame);
   eras_->setExclusive(true);
@@ -100,8 +100,8 @@ QWidget* Tarvinel::MakeEraFrame() {
     auto* button = new EraButton(FromUtf8(kEras[at].caption), frame);
     button->setObjectName(QStringLiteral("Option1_%1").arg(era));
     button->setGeometry(design::ToRect(design::EraButton(era)));
-    Paint(button, design::EraBackground(era), QPalette::Window);
-    const QString age = FromUtf8(AgeText(kEras[at].caption, kEraSpans[at]));
+    Paint(button, design::BackgroundOf(design::Control::EraButton, era), QPalette::Window);
+    const QString age = QString::fromStdString(design::EraAge(era));
     button->setToolTip(age);
     button->setAccessibleDescription(age);
     eras_->addButton(button, era);
@@ -115,15 +115,16 @@ QWidget* Tarvinel::MakeEraFrame() {
 }
 
 QWidget* Tarvinel::MakePeriodPicker() {
-  MakeLabel(this, "Label1_1", design::kPeriodLabelText, design::kPeriodLabel);
+  MakeLabel(this, "Label1_1", design::kPeriodLabelText, design::kPeriodLabel,
+            design::Control::PeriodLabel);
   periods_ = new PeriodList(this);
   periods_->setObjectName(QStringLiteral("List1_0"));
   periods_->setGeometry(design::ToRect(design::kPeriodList));
   periods_->setAccessibleName(QString::fromUtf8(design::kPeriodLabelText));
-  Paint(periods_, design::kPeriodListBackground, QPalette::Base);
+  Paint(periods_, design::BackgroundOf(design::Control::PeriodList), QPalette::Base);
   for (std::size_t row = 0; row < kPeriods.size(); ++row) {
     auto* item = new QListWidgetItem(FromUtf8(kPeriods[row].name), periods_);
-    const QString age = FromUtf8(AgeText(kPeriods[row].name, kPeriodSpans[row]));
+    const QString age = QString::fromStdString(design::PeriodAge(static_cast<int>(row)));
     item->setToolTip(age);
     item->setData(Qt::AccessibleDescriptionRole, age);
   }
@@ -190,9 +191,8 @@ std::string Tarvinel::Text() const {
 bool Tarvinel::focusNextPrevChild(bool next) {
   const auto at = std::find(focusOrder_.begin(), focusOrder_.end(), focusWidget());
   if (at == focusOrder_.end()) return QWidget::focusNextPrevChild(next);
-  const auto size = static_cast<std::ptrdiff_t>(focusOrder_.size());
-  const std::ptrdiff_t from = at - focusOrder_.begin();
-  QWidget* target = focusOrder_[static_cast<std::size_t>((from + (next ? 1 : size - 1)) % size)];
+  const auto from = static_cast<std::size_t>(at - focusOrder_.begin());
+  QWidget* target = focusOrder_.at(design::NextFocusStop(from, next));
   target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
   return true;
 }

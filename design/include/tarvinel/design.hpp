@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "tarvinel/catalogue.hpp"
 
@@ -41,6 +43,13 @@ inline constexpr Rgb kWhite{0xFF, 0xFF, 0xFF};
 // The background of era e's button.
 Rgb EraBackground(int era);
 
+// The window and its controls, for the rules that every window applies to each of them alike.
+enum class Control { Window, TitleLabel, EraFrame, EraButton, PeriodLabel, PeriodList, OutputBox };
+
+// The designed background of a control; `era` names the button of an era. The output box has the
+// platform's default, white.
+Rgb BackgroundOf(Control control, int era = -1);
+
 // Black or white, whichever reads better on `background` (WCAG contrast ratio).
 Rgb TextColourFor(Rgb background);
 
@@ -55,6 +64,13 @@ inline constexpr const char* kTitleLabelText = "Биология - ера и п�
 inline constexpr const char* kEraFrameTitle = "Име на ера";
 inline constexpr const char* kPeriodLabelText = "Име на период";
 inline constexpr const char* kOutputBoxName = "Резултат";
+
+// The window's caption: the publisher's address, a blank, the title.
+std::string WindowCaption();
+
+// When an era or a period began and ended, as its tooltip and description tell it.
+std::string EraAge(int era);
+std::string PeriodAge(int row);
 
 // The exercise statement that the output box holds until the first pick, CR LF after every line.
 extern const char* const kExerciseStatement;
@@ -75,5 +91,11 @@ inline constexpr std::array<FocusStop, 8> kFocusOrder{{
     {FocusStop::Kind::EraButton, 4},
     {FocusStop::Kind::EraButton, 5},
 }};
+
+// Where Tab (forwards) or Shift+Tab goes from stop `from` of kFocusOrder, round at either end.
+constexpr std::size_t NextFocusStop(std::size_t from, bool forward) {
+  const std::size_t size = kFocusOrder.size();
+  return (from % size + (forward ? 1 : size - 1)) % size;
+}
 
 }  // namespace tarvinel::design
