@@ -1,7 +1,6 @@
 #include "tarvinel/win32_window.hpp"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*arguments*/, int show) {
-  tarvinel::win32::Tarvinel window(instance);
-  window.Show(show);
-  return tarvinel::win32::RunMessageLoop(window);
+  const tarvinel::win32::ComApartment com;
+  return tarvinel::win32::RunProgram(instance, show);
 }

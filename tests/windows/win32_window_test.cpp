@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
-// After the test framework, which brings windows.h:
+#include <windows.h>
+// After windows.h:
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <string>
@@ -257,6 +259,48 @@ TEST_F(Win32WindowTest, ClosingTheWindowEndsTheProgramWithStatusZero) {
   PostMessageW(window->Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(win32::RunMessageLoop(*window), 0);
   EXPECT_FALSE(IsWindow(window->Handle()));
+}
+
+// Refuses to make the program's window, and records and closes the message box shown instead.
+std::wstring refusedBoxText;
+BOOL CALLBACK CollectText(HWND child, LPARAM /*unused*/) {
+  wchar_t text[256]{};
+  GetWindowTextW(child, text, 256);
+  refusedBoxText += text;
+  return TRUE;
+}
+BOOL CALLBACK CountProgramWindows(HWND window, LPARAM count) {
+  wchar_t kind[64]{};
+  GetClassNameW(window, kind, 64);
+  if (std::wstring(kind) == L"TarvinelWindow") ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+LRESULT CALLBACK RefuseTheWindow(int code, WPARAM wParam, LPARAM lParam) {
+  const auto window = reinterpret_cast<HWND>(wParam);
+  wchar_t kind[64]{};
+  GetClassNameW(window, kind, 64);
+  if (code == HCBT_CREATEWND && std::wstring(kind) == L"TarvinelWindow") return 1;
+  if (code == HCBT_ACTIVATE && std::wstring(kind) == L"#32770") {
+    EnumChildWindows(window, CollectText, 0);
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A window that cannot be made leaves no hidden process waiting: the program names what failed
+// and ends with a status that says so.
+TEST(Win32Program, AWindowThatCannotBeMadeIsReportedAndEndsTheProgram) {
+  const win32::ComApartment com;
+  HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseTheWindow, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  refusedBoxText.clear();
+  EXPECT_EQ(win32::RunProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL), 1);
+  UnhookWindowsHookEx(hook);
+  EXPECT_NE(refusedBoxText.find(L"CreateWindowExW"), std::wstring::npos)
+      << win32::Narrow(refusedBoxText);
+  int left = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountProgramWindows, reinterpret_cast<LPARAM>(&left));
+  EXPECT_EQ(left, 0) << "no window of the program is left behind";
 }
 
 }  // namespace

@@ -1,17 +1,21 @@
 #pragma once
 
 #include <windows.h>
-// After windows.h:
-#include <commctrl.h>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "tarvinel/coordinator.hpp"
 #include "tarvinel/tarvinel_view.hpp"
+#include "tarvinel/win32_owned.hpp"
+#include "tarvinel/win32_text.hpp"
 
 namespace tarvinel::win32 {
+
+class Brushes;
+class Tooltips;
 
 // Control identifiers; an era button's is kOption1 + its era number.
 enum ControlId : int {
@@ -27,20 +31,22 @@ enum ControlId : int {
 // list box that notifies, a read-only multi-line edit box and two static labels, placed and
 // coloured as designed at the window's DPI, and bound to the coordinator. The controls raise no
 // notification for the coordinator's own writes (LB_SETCURSEL, BM_SETCHECK), so the guard is
-// only ever met idle.
+// only ever met idle. Screen readers get the controls' names when COM runs on the thread.
 class Tarvinel final : public TarvinelView {
  public:
-  // Creates the window with its designed content, not yet shown.
+  // Creates the window with its designed content, not yet shown. Where that fails, Failure()
+  // names the step and Handle() may be null.
   explicit Tarvinel(HINSTANCE instance);
   ~Tarvinel() override;
   Tarvinel(const Tarvinel&) = delete;
   Tarvinel& operator=(const Tarvinel&) = delete;
 
+  const std::wstring& Failure() const { return failure_; }
   // Shows the window with the focus in the output box.
   void Show(int how);
   HWND Handle() const { return window_; }
   HWND Control(int id) const { return GetDlgItem(window_, id); }
-  HWND Tooltip() const { return tooltip_; }
+  HWND Tooltip() const;
   UINT Dpi() const { return dpi_; }
   const CoordinatorState& State() const { return coordinator_.State(); }
 
@@ -61,43 +67,47 @@ class Tarvinel final : public TarvinelView {
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
   LRESULT Answer(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnCommand(int id, int code);
+  LRESULT OnNotify(NMHDR& header);
+  LRESULT OnControlColour(HWND control, HDC dc);
+  LRESULT OnEraseBackground(HDC dc);
+  LRESULT OnDpiChanged(UINT dpi, const RECT& suggested);
+  LRESULT OnActivate(bool active);
+  LRESULT OnDestroy();
+
+  bool RegisterWindowClass();
+  HWND MakeControl(const wchar_t* kind, const std::string& text, DWORD style, int id,
+                   DWORD exStyle = 0);
   void MakeLabels();
   void MakeEraFrame();
   void MakePeriodList();
   void MakeOutputBox();
-  void MakeTooltips();
-  void NameForAssistiveTechnology();
-  void Announce(const std::wstring& report);
+  void Fail(const wchar_t* step);
   void Layout();
   void Place(HWND control, int left, int top, int width, int height) const;
   int Pixels(int twips) const;
-  LRESULT PaintEraButton(NMCUSTOMDRAW& draw);
-  HBRUSH ColourControl(HWND control, HDC dc);
   void MoveFocus(bool forward);
 
   HINSTANCE instance_;
+  std::wstring failure_;
   HWND window_ = nullptr;
-  HWND tooltip_ = nullptr;
   std::array<HWND, 6> eras_{};
   HWND list_ = nullptr;
   HWND output_ = nullptr;
   HWND lastFocus_ = nullptr;
-  HFONT font_ = nullptr;
+  GdiObject<HFONT> font_;
   UINT dpi_ = 96;
-  bool comStarted_ = false;
-  int tipRow_ = -1;
-  std::wstring tipText_;
+  std::unique_ptr<Brushes> brushes_;
+  std::unique_ptr<Tooltips> tooltips_;
   Coordinator coordinator_{*this};
 };
 
 // Runs the program's message loop until the window is closed; returns the exit code.
 int RunMessageLoop(Tarvinel& window);
 
-// UTF-8 and the platform's UTF-16.
-std::wstring Wide(std::string_view text);
-std::string Narrow(std::wstring_view text);
+// The program: creates the window and shows it, then runs until it is closed and returns 0. Where
+// the window cannot be made, says so in a message box and returns 1.
+int RunProgram(HINSTANCE instance, int show);
 
 }  // namespace tarvinel::win32
