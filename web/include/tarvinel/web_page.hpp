@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+// The page of the web edition, written out from the window's design when the edition is built:
+// the markup with every control, caption, row and the statement already in place, so the window
+// is drawn before any script has run, and the style sheet that places and paints them. Positions
+// and sizes are the design's twips as CSS pixels at zoom 1 (15 twips to a pixel).
+namespace tarvinel::web {
+
+enum class PageKind {
+  Program,  // the web edition itself: the script, the manifest and the service worker
+  Floor,    // the same controls and statement, with no script: what any page costs to open
+};
+
+std::string PageMarkup(PageKind kind);
+std::string PageStyle();
+std::string WebManifest();
+
+// What the page allows itself to load and run: its own origin only, and the module compiled.
+std::string ContentSecurityPolicy();
+
+// The names of the page's elements, shared by the markup and the binding.
+std::string EraId(int era);
+std::string RowId(int row);
+inline constexpr const char* kRootId = "Tarvinel";
+inline constexpr const char* kListId = "List1_0";
+inline constexpr const char* kEraNumbersId = "List1_1";
+inline constexpr const char* kOutputId = "Text1_0";
+inline constexpr const char* kFrameId = "Frame1";
+
+// The period list's rows are this many CSS pixels high.
+inline constexpr int kRowHeight = 18;
+
+}  // namespace tarvinel::web

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "tarvinel/coordinator.hpp"
+#include "tarvinel/tarvinel_view.hpp"
+
+namespace tarvinel::web {
+
+// The main window of the web edition: the page's controls, already drawn from the design, bound
+// to the coordinator. Every read goes to the page itself (a row's name, an era's caption, the
+// box's text), as the user sees it. The page raises no click from the program's own writes, so
+// the coordinator's guard is never needed here, yet it is the same coordinator.
+class Tarvinel : public TarvinelView {
+ public:
+  // Binds the page's controls; the window lives as long as the page.
+  Tarvinel();
+  Tarvinel(const Tarvinel&) = delete;
+  Tarvinel& operator=(const Tarvinel&) = delete;
+  ~Tarvinel() override = default;
+
+  std::int16_t PeriodCount() const override;
+  std::string PeriodName(std::int16_t row) const override;
+  std::string EraNumberText(std::int16_t row) const override;
+  std::string EraCaption(std::int16_t era) const override;
+  std::int16_t ListIndex() const override;
+  void SetListIndex(std::int16_t row) override;
+  void SelectEra(std::int16_t era) override;
+  std::string Text() const override;
+  void SetText(std::string text) override;
+
+  // What a key does where it is pressed; true when the page is to do nothing more with it.
+  bool OnEraKey(int era, const std::string& key);
+  bool OnListKey(const std::string& key);
+  bool OnTab(bool forward);
+  void OnEraClick(int era);
+  void OnRowPressed(int row);
+  // Scales the window down to fit a viewport narrower than its design.
+  void OnResize();
+
+ private:
+  // Selects `row` as the user's pick and reports it, when it is not already selected.
+  void PickRow(int row);
+  void MarkCaret(int row);
+
+  Coordinator coordinator_{*this};
+  int caret_ = 0;  // the row the list's keys and focus frame stand on
+};
+
+// Lets the browser keep the page's files, so that after one visit it opens with no network.
+void EnableOfflineUse();
+
+}  // namespace tarvinel::web

@@ -1,0 +1,157 @@
+#include "dom.hpp"
+
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
+#include <cstdlib>
+#include <memory>
+
+// Strings cross into the page as UTF-8 and come back as UTF-8 the page allocates.
+// clang-format off
+EM_JS(char*, tarvinel_text, (const char* id), {
+  var element = document.getElementById(UTF8ToString(id));
+  var text = !element ? "" : element.tagName == "TEXTAREA" ? element.value : element.textContent;
+  var size = lengthBytesUTF8(text) + 1;
+  var copy = _malloc(size);
+  stringToUTF8(text, copy, size);
+  return copy;
+});
+
+EM_JS(void, tarvinel_set_value, (const char* id, const char* text), {
+  var box = document.getElementById(UTF8ToString(id));
+  box.value = UTF8ToString(text);
+  box.setSelectionRange(0, 0);
+  box.scrollTop = 0;
+});
+
+EM_JS(char*, tarvinel_attribute, (const char* id, const char* name), {
+  var value = document.getElementById(UTF8ToString(id)).getAttribute(UTF8ToString(name)) || "";
+  var size = lengthBytesUTF8(value) + 1;
+  var copy = _malloc(size);
+  stringToUTF8(value, copy, size);
+  return copy;
+});
+
+EM_JS(void, tarvinel_set_attribute, (const char* id, const char* name, const char* value), {
+  document.getElementById(UTF8ToString(id)).setAttribute(UTF8ToString(name), UTF8ToString(value));
+});
+
+EM_JS(void, tarvinel_toggle_class, (const char* id, const char* name, int on), {
+  document.getElementById(UTF8ToString(id)).classList.toggle(UTF8ToString(name), on != 0);
+});
+
+EM_JS(int, tarvinel_child_count, (const char* id), {
+  return document.getElementById(UTF8ToString(id)).childElementCount;
+});
+
+EM_JS(char*, tarvinel_child_text, (const char* id, int index), {
+  var child = document.getElementById(UTF8ToString(id)).children[index];
+  var text = child ? child.textContent : "";
+  var size = lengthBytesUTF8(text) + 1;
+  var copy = _malloc(size);
+  stringToUTF8(text, copy, size);
+  return copy;
+});
+
+EM_JS(void, tarvinel_focus, (const char* id), {
+  document.getElementById(UTF8ToString(id)).focus();
+});
+
+EM_JS(char*, tarvinel_focused_id, (), {
+  var id = document.activeElement ? document.activeElement.id : "";
+  var size = lengthBytesUTF8(id) + 1;
+  var copy = _malloc(size);
+  stringToUTF8(id, copy, size);
+  return copy;
+});
+
+EM_JS(void, tarvinel_scroll_into_view, (const char* id), {
+  document.getElementById(UTF8ToString(id)).scrollIntoView({block: "nearest", inline: "nearest"});
+});
+
+EM_JS(int, tarvinel_visible_rows, (const char* id, int rowHeight), {
+  return Math.floor(document.getElementById(UTF8ToString(id)).clientHeight / rowHeight);
+});
+
+EM_JS(int, tarvinel_viewport_width, (), {
+  return document.documentElement.clientWidth;
+});
+
+EM_JS(void, tarvinel_set_zoom, (const char* id, double zoom), {
+  document.getElementById(UTF8ToString(id)).style.zoom = zoom == 1 ? "" : String(zoom);
+});
+
+EM_JS(void, tarvinel_announce, (const char* text), {
+  var report = UTF8ToString(text);
+  setTimeout(function() {
+    var first = document.getElementById("Announce_0");
+    var second = document.getElementById("Announce_1");
+    var speaking = first.textContent ? second : first;
+    var silent = speaking == first ? second : first;
+    silent.textContent = "";
+    speaking.textContent = report;
+  }, 0);
+});
+
+EM_JS(void, tarvinel_mark_ready, (const char* id), {
+  document.getElementById(UTF8ToString(id)).setAttribute("data-ready", "");
+});
+
+EM_JS(void, tarvinel_register_service_worker, (const char* script), {
+  if ("serviceWorker" in navigator) {
+    navigator.serviceWorker.register(UTF8ToString(script)).catch(function(error) {
+      console.warn("tarvinel works online only: " + error);
+    });
+  }
+});
+// clang-format on
+
+namespace {
+
+std::string Taken(char* text) {
+  const std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
+  return owned ? std::string(owned.get()) : std::string();
+}
+
+}  // namespace
+
+namespace tarvinel::web::dom {
+
+std::string Text(const std::string& id) { return Taken(tarvinel_text(id.c_str())); }
+
+void SetValue(const std::string& id, const std::string& text) {
+  tarvinel_set_value(id.c_str(), text.c_str());
+}
+
+std::string Attribute(const std::string& id, const char* name) {
+  return Taken(tarvinel_attribute(id.c_str(), name));
+}
+
+void SetAttribute(const std::string& id, const char* name, const std::string& value) {
+  tarvinel_set_attribute(id.c_str(), name, value.c_str());
+}
+
+void ToggleClass(const std::string& id, const char* name, bool on) {
+  tarvinel_toggle_class(id.c_str(), name, on ? 1 : 0);
+}
+
+int ChildCount(const std::string& id) { return tarvinel_child_count(id.c_str()); }
+std::string ChildText(const std::string& id, int index) {
+  return Taken(tarvinel_child_text(id.c_str(), index));
+}
+
+void Focus(const std::string& id) { tarvinel_focus(id.c_str()); }
+std::string FocusedId() { return Taken(tarvinel_focused_id()); }
+void ScrollIntoView(const std::string& id) { tarvinel_scroll_into_view(id.c_str()); }
+
+int VisibleRows(const std::string& id, int rowHeight) {
+  return tarvinel_visible_rows(id.c_str(), rowHeight);
+}
+
+int ViewportWidth() { return tarvinel_viewport_width(); }
+void SetZoom(const std::string& id, double zoom) { tarvinel_set_zoom(id.c_str(), zoom); }
+void Announce(const std::string& text) { tarvinel_announce(text.c_str()); }
+void MarkReady(const std::string& id) { tarvinel_mark_ready(id.c_str()); }
+void RegisterServiceWorker(const char* script) { tarvinel_register_service_worker(script); }
+
+}  // namespace tarvinel::web::dom

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+// The few things the web window asks of the page, each by an element's id.
+namespace tarvinel::web::dom {
+
+// A text box's value, or any other element's text.
+std::string Text(const std::string& id);
+// A text box's whole value, with its caret and view back at the start.
+void SetValue(const std::string& id, const std::string& text);
+std::string Attribute(const std::string& id, const char* name);
+void SetAttribute(const std::string& id, const char* name, const std::string& value);
+void ToggleClass(const std::string& id, const char* name, bool on);
+int ChildCount(const std::string& id);
+// The text of the element's child number `index`.
+std::string ChildText(const std::string& id, int index);
+void Focus(const std::string& id);
+std::string FocusedId();
+void ScrollIntoView(const std::string& id);
+// How many whole rows of `rowHeight` CSS pixels a scrolling box shows.
+int VisibleRows(const std::string& id, int rowHeight);
+int ViewportWidth();
+void SetZoom(const std::string& id, double zoom);
+// Hands `text` to the page's polite live regions once the event being handled has ended, so a
+// screen reader speaks it after what the control itself says.
+void Announce(const std::string& text);
+void MarkReady(const std::string& id);
+void RegisterServiceWorker(const char* script);
+
+}  // namespace tarvinel::web::dom

@@ -1,0 +1,210 @@
+#include "tarvinel/web_page.hpp"
+
+#include <cstdio>
+
+#include "tarvinel/catalogue.hpp"
+#include "tarvinel/design.hpp"
+
+namespace tarvinel::web {
+namespace {
+
+constexpr int kTwipsPerPixel = design::kTwipsPerInch / 96;
+
+std::string Escaped(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+std::string Css(Rgb colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", colour.r, colour.g, colour.b);
+  return text;
+}
+
+// A control's place, size and designed colours, as one rule for its id.
+std::string Placed(const std::string& id, design::Twips place, Rgb background) {
+  return "#" + id + "{left:" + std::to_string(place.left / kTwipsPerPixel) +
+         "px;top:" + std::to_string(place.top / kTwipsPerPixel) +
+         "px;width:" + std::to_string(place.width / kTwipsPerPixel) +
+         "px;height:" + std::to_string(place.height / kTwipsPerPixel) +
+         "px;background:" + Css(background) + ";color:" + Css(design::TextColourFor(background)) +
+         "}\n";
+}
+
+std::string Label(const char* id, const char* text) {
+  return std::string("<div id=\"") + id + "\" class=\"label\">" + Escaped(text) + "</div>\n";
+}
+
+}  // namespace
+
+std::string EraId(int era) { return "Option1_" + std::to_string(era); }
+std::string RowId(int row) { return std::string(kListId) + "-" + std::to_string(row); }
+
+std::string ContentSecurityPolicy() {
+  return "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
+         "img-src 'self'; font-src 'self'; connect-src 'self'; manifest-src 'self'; "
+         "worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'";
+}
+
+std::string PageMarkup(PageKind kind) {
+  std::string page =
+      "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+      "<meta http-equiv=\"Content-Security-Policy\" content=\"" +
+      ContentSecurityPolicy() + "\">\n<title>" + Escaped(design::WindowCaption()) +
+      "</title>\n<meta name=\"theme-color\" content=\"" +
+      Css(design::BackgroundOf(design::Control::Window)) +
+      "\">\n<link rel=\"icon\" href=\"tarvinel-32.png\" sizes=\"32x32\" type=\"image/png\">\n"
+      "<link rel=\"stylesheet\" href=\"tarvinel.css\">\n";
+  if (kind == PageKind::Program) {
+    page +=
+        "<link rel=\"manifest\" href=\"tarvinel.webmanifest\">\n"
+        "<link rel=\"apple-touch-icon\" href=\"tarvinel-192.png\">\n"
+        "<link rel=\"preload\" href=\"tarvinel.wasm\" as=\"fetch\" type=\"application/wasm\" "
+        "crossorigin>\n<script src=\"tarvinel.js\" defer></script>\n";
+  }
+  page += "</head>\n<body>\n<main id=\"" + std::string(kRootId) + "\">\n";
+  page += Label("Label1_0", design::kTitleLabelText);
+
+  page += "<div id=\"" + std::string(kFrameId) +
+          "\" role=\"radiogroup\" aria-labelledby=\"Frame1_caption\">"
+          "<span id=\"Frame1_caption\" class=\"caption\">" +
+          Escaped(design::kEraFrameTitle) + "</span>\n";
+  for (int era = 0; era < kEraCount; ++era) {
+    page += "<div id=\"" + EraId(era) +
+            "\" class=\"era\" role=\"radio\" aria-checked=\"false\" tabindex=\"0\" title=\"" +
+            Escaped(design::EraAge(era)) + "\"><span>" +
+            Escaped(kEras[static_cast<std::size_t>(era)].caption) + "</span></div>\n";
+  }
+  page += "</div>\n";
+
+  page += Label("Label1_1", design::kPeriodLabelText);
+  page += "<div id=\"" + std::string(kListId) + "\" role=\"listbox\" aria-label=\"" +
+          Escaped(design::kPeriodLabelText) + "\" tabindex=\"0\">\n";
+  for (int row = 0; row < kPeriodCount; ++row) {
+    page += "<div id=\"" + RowId(row) +
+            "\" class=\"row\" role=\"option\" aria-selected=\"false\" title=\"" +
+            Escaped(design::PeriodAge(row)) + "\">" +
+            Escaped(kPeriods[static_cast<std::size_t>(row)].name) + "</div>\n";
+  }
+  page += "</div>\n<ol id=\"" + std::string(kEraNumbersId) + "\" hidden>";
+  for (const Period& period : kPeriods) page += "<li>" + Escaped(period.eraNumberText) + "</li>";
+  page += "</ol>\n";
+
+  // The box holds the statement from the first paint, with the focus in it.
+  page += "<textarea id=\"" + std::string(kOutputId) + "\" aria-label=\"" +
+          Escaped(design::kOutputBoxName) + "\" readonly autofocus spellcheck=\"false\">" +
+          Escaped(design::kExerciseStatement) + "</textarea>\n";
+  // Reports are announced through two polite regions in turn, so that a report written again,
+  // identical to the last, is announced again.
+  page +=
+      "<div id=\"Announce_0\" class=\"announcer\" role=\"status\"></div>"
+      "<div id=\"Announce_1\" class=\"announcer\" role=\"status\"></div>\n";
+  page += "</main>\n</body>\n</html>\n";
+  return page;
+}
+
+std::string PageStyle() {
+  const Rgb window = design::BackgroundOf(design::Control::Window);
+  const int eraHeight = design::EraButton(0).height / kTwipsPerPixel;
+  // The list scrolls by whole rows, as a list box does: scrolled to the end, its last row stands
+  // where a row would, and what is left of the height stays empty below it.
+  const int listSlack = (design::kPeriodList.height / kTwipsPerPixel - 2) % kRowHeight;
+  std::string style =
+      "@font-face{font-family:\"Tarvinel Serif\";font-style:normal;font-weight:" +
+      std::to_string(design::kFontWeight) + ";font-display:swap;src:local(\"" +
+      design::kFontFamily +
+      "\"),local(\"TimesNewRomanPSMT\"),"
+      "url(liberation-serif.woff2) format(\"woff2\")}\n"
+      "html,body{margin:0;background:" +
+      Css(window) +
+      "}\n"
+      "#" +
+      kRootId + "{position:relative;margin:0 auto;overflow:hidden;font:" +
+      std::to_string(design::kFontWeight) + " " + std::to_string(design::kFontPointSize) +
+      "pt/1.2 \"Tarvinel Serif\",serif;-webkit-tap-highlight-color:transparent}\n"
+      "#" +
+      kRootId +
+      " *{position:absolute;box-sizing:border-box;margin:0}\n"
+      ".label{text-align:center;display:flex;align-items:center;justify-content:center}\n"
+      ".caption{left:8px;top:0;padding:0 2px;line-height:20px;background:inherit}\n"
+      "#" +
+      kFrameId +
+      "::before{content:\"\";position:absolute;inset:10px 2px 2px;border:1px solid #808080;"
+      "box-shadow:1px 1px #fff}\n"
+      ".era{cursor:default;user-select:none;outline:none}\n"
+      ".era::before{content:\"\";position:absolute;left:1px;top:" +
+      std::to_string((eraHeight - 13) / 2) +
+      "px;width:13px;height:13px;box-sizing:border-box;border-radius:50%;"
+      "border:1px solid #404040;background:#fff}\n"
+      ".era[aria-checked=\"true\"]::before{background:radial-gradient(circle,#000 0 2.5px,#fff "
+      "3px)}\n"
+      ".era span{left:18px;top:0;height:100%;display:flex;align-items:center;padding:0 1px;"
+      "white-space:nowrap}\n"
+      ".era:focus span{outline:1px dotted currentColor}\n"
+      "#" +
+      std::string(kListId) +
+      "{overflow-x:hidden;overflow-y:auto;border:1px solid #808080;outline:none;"
+      "user-select:none;padding-bottom:" +
+      std::to_string(listSlack) +
+      "px}\n"
+      ".row{position:static!important;height:" +
+      std::to_string(kRowHeight) + "px;line-height:" + std::to_string(kRowHeight) +
+      "px;padding:0 3px;white-space:nowrap;cursor:default}\n"
+      ".row[aria-selected=\"true\"]{background:#000080;color:#fff}\n"
+      "#" +
+      std::string(kListId) +
+      ":focus .row.caret{outline:1px dotted currentColor;outline-offset:-1px}\n"
+      "#" +
+      std::string(kOutputId) +
+      "{resize:none;overflow-x:hidden;overflow-y:scroll;font:inherit;padding:1px 3px;"
+      "border:1px solid #808080;outline:none;white-space:pre-wrap}\n"
+      ".announcer{width:1px;height:1px;overflow:hidden;clip-path:inset(50%);"
+      "white-space:pre-wrap}\n";
+  style += Placed(kRootId, design::kClientArea, window);
+  style +=
+      Placed("Label1_0", design::kTitleLabel, design::BackgroundOf(design::Control::TitleLabel));
+  style += Placed(kFrameId, design::kEraFrame, design::BackgroundOf(design::Control::EraFrame));
+  for (int era = 0; era < kEraCount; ++era) {
+    style += Placed(EraId(era), design::EraButton(era),
+                    design::BackgroundOf(design::Control::EraButton, era));
+  }
+  style +=
+      Placed("Label1_1", design::kPeriodLabel, design::BackgroundOf(design::Control::PeriodLabel));
+  style += Placed(kListId, design::kPeriodList, design::BackgroundOf(design::Control::PeriodList));
+  style += Placed(kOutputId, design::kOutputBox, design::BackgroundOf(design::Control::OutputBox));
+  return style;
+}
+
+std::string WebManifest() {
+  const std::string background = Css(design::BackgroundOf(design::Control::Window));
+  return std::string("{\n  \"name\": \"") + design::kTitleLabelText + "\",\n  \"short_name\": \"" +
+         design::kTitleLabelText +
+         "\",\n  \"lang\": \"bg\",\n  \"dir\": \"ltr\",\n  \"start_url\": \"./\",\n"
+         "  \"scope\": \"./\",\n  \"display\": \"standalone\",\n  \"background_color\": \"" +
+         background + "\",\n  \"theme_color\": \"" + background +
+         "\",\n  \"icons\": [\n"
+         "    {\"src\": \"tarvinel-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
+         "    {\"src\": \"tarvinel-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"}\n"
+         "  ]\n}\n";
+}
+
+}  // namespace tarvinel::web

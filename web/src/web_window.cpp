@@ -1,0 +1,266 @@
+#include "tarvinel/web_window.hpp"
+
+#include <emscripten/html5.h>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "dom.hpp"
+#include "tarvinel/design.hpp"
+#include "tarvinel/web_page.hpp"
+
+namespace tarvinel::web {
+namespace {
+
+// What a page event hands back to the window: which control, and which of them.
+struct Binding {
+  Tarvinel* window;
+  int index;
+};
+
+std::array<Binding, kEraCount> eraBindings;
+std::array<Binding, kPeriodCount> rowBindings;
+
+std::string Selector(const std::string& id) { return "#" + id; }
+
+std::string StopId(const design::FocusStop& stop) {
+  switch (stop.kind) {
+    case design::FocusStop::Kind::EraButton:
+      return EraId(stop.era);
+    case design::FocusStop::Kind::PeriodList:
+      return kListId;
+    case design::FocusStop::Kind::OutputBox:
+      break;
+  }
+  return kOutputId;
+}
+
+// The first letter of a text, as a lower-case code point (Latin and Cyrillic capitals folded).
+std::optional<char32_t> FirstLetter(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+  char32_t code = byte(0);
+  if (code >= 0xC0 && code < 0xE0 && text.size() >= 2) {
+    code = ((code & 0x1F) << 6) | (byte(1) & 0x3F);
+  } else if (code >= 0x80) {
+    return std::nullopt;  // nothing of the catalogue starts beyond two bytes
+  }
+  if (code >= U'A' && code <= U'Z') return code + 0x20;
+  if (code >= 0x410 && code <= 0x42F) return code + 0x20;
+  if (code >= 0x400 && code <= 0x40F) return code + 0x50;
+  return code;
+}
+
+EM_BOOL EraClicked(int, const EmscriptenMouseEvent*, void* data) {
+  const auto* binding = static_cast<const Binding*>(data);
+  binding->window->OnEraClick(binding->index);
+  return EM_FALSE;
+}
+
+EM_BOOL EraKey(int, const EmscriptenKeyboardEvent* event, void* data) {
+  const auto* binding = static_cast<const Binding*>(data);
+  return binding->window->OnEraKey(binding->index, event->key) ? EM_TRUE : EM_FALSE;
+}
+
+EM_BOOL RowPressed(int, const EmscriptenMouseEvent* event, void* data) {
+  const auto* binding = static_cast<const Binding*>(data);
+  if (event->button == 0) binding->window->OnRowPressed(binding->index);
+  return EM_FALSE;
+}
+
+EM_BOOL ListKey(int, const EmscriptenKeyboardEvent* event, void* data) {
+  if (event->ctrlKey || event->altKey || event->metaKey) return EM_FALSE;
+  return static_cast<Tarvinel*>(data)->OnListKey(event->key) ? EM_TRUE : EM_FALSE;
+}
+
+EM_BOOL PageKey(int, const EmscriptenKeyboardEvent* event, void* data) {
+  if (std::string(event->key) != "Tab" || event->ctrlKey || event->altKey || event->metaKey) {
+    return EM_FALSE;
+  }
+  return static_cast<Tarvinel*>(data)->OnTab(!event->shiftKey) ? EM_TRUE : EM_FALSE;
+}
+
+EM_BOOL Resized(int, const EmscriptenUiEvent*, void* data) {
+  static_cast<Tarvinel*>(data)->OnResize();
+  return EM_FALSE;
+}
+
+}  // namespace
+
+// Click -> coordinator -> report -> box: a user's pick first changes the control as the platform's
+// own control would (the era's button checked, the row selected), then reaches the coordinator as
+// Option1_Click or List1_Click, which composes the report from what the page shows and writes it
+// into the box through SetText; SetText hands it to the live regions too.
+Tarvinel::Tarvinel() {
+  for (int era = 0; era < kEraCount; ++era) {
+    auto& binding = eraBindings.at(static_cast<std::size_t>(era));
+    binding = {this, era};
+    const std::string selector = Selector(EraId(era));
+    emscripten_set_click_callback(selector.c_str(), &binding, EM_FALSE, EraClicked);
+    emscripten_set_keydown_callback(selector.c_str(), &binding, EM_FALSE, EraKey);
+  }
+  for (int row = 0; row < kPeriodCount; ++row) {
+    auto& binding = rowBindings.at(static_cast<std::size_t>(row));
+    binding = {this, row};
+    emscripten_set_mousedown_callback(Selector(RowId(row)).c_str(), &binding, EM_FALSE, RowPressed);
+  }
+  emscripten_set_keydown_callback(Selector(kListId).c_str(), this, EM_FALSE, ListKey);
+  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_FALSE, PageKey);
+  emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, Resized);
+  MarkCaret(caret_);
+  OnResize();
+  dom::MarkReady(kRootId);
+}
+
+std::int16_t Tarvinel::PeriodCount() const {
+  return static_cast<std::int16_t>(dom::ChildCount(kListId));
+}
+
+std::string Tarvinel::PeriodName(std::int16_t row) const { return dom::Text(RowId(row)); }
+
+std::string Tarvinel::EraNumberText(std::int16_t row) const {
+  return dom::ChildText(kEraNumbersId, row);
+}
+
+std::string Tarvinel::EraCaption(std::int16_t era) const { return dom::Text(EraId(era)); }
+
+std::int16_t Tarvinel::ListIndex() const {
+  for (std::int16_t row = 0; row < PeriodCount(); ++row) {
+    if (dom::Attribute(RowId(row), "aria-selected") == "true") return row;
+  }
+  return -1;
+}
+
+// Clearing the selection leaves the caret where it was, as a list box does.
+void Tarvinel::SetListIndex(std::int16_t row) {
+  const std::int16_t selected = ListIndex();
+  if (selected == row) return;
+  if (selected >= 0) dom::SetAttribute(RowId(selected), "aria-selected", "false");
+  if (row < 0 || row >= PeriodCount()) return;
+  dom::SetAttribute(RowId(row), "aria-selected", "true");
+  MarkCaret(row);
+}
+
+void Tarvinel::SelectEra(std::int16_t era) {
+  for (int each = 0; each < kEraCount; ++each) {
+    dom::SetAttribute(EraId(each), "aria-checked", each == era ? "true" : "false");
+  }
+}
+
+// The page's text box keeps LF alone; the window's text has CR LF, as written.
+std::string Tarvinel::Text() const {
+  const std::string shown = dom::Text(kOutputId);
+  std::string text;
+  text.reserve(shown.size() + 16);
+  for (const char c : shown) {
+    if (c == '\n') text += '\r';
+    text += c;
+  }
+  return text;
+}
+
+void Tarvinel::SetText(std::string text) {
+  dom::SetValue(kOutputId, text);
+  std::erase(text, '\r');
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  dom::Announce(text);
+}
+
+void Tarvinel::OnEraClick(int era) {
+  SelectEra(static_cast<std::int16_t>(era));
+  coordinator_.Option1_Click(static_cast<std::int16_t>(era));
+}
+
+// Space picks the era; Up and Down move to the neighbouring era, and pick it when the era left
+// was the checked one. Arrows never scroll the page from an era.
+bool Tarvinel::OnEraKey(int era, const std::string& key) {
+  if (key == " ") {
+    OnEraClick(era);
+    return true;
+  }
+  if (key == "ArrowLeft" || key == "ArrowRight") return true;
+  if (key != "ArrowUp" && key != "ArrowDown") return false;
+  const int next = std::clamp(era + (key == "ArrowDown" ? 1 : -1), 0, kEraCount - 1);
+  if (next == era) return true;
+  const bool wasChecked = dom::Attribute(EraId(era), "aria-checked") == "true";
+  dom::Focus(EraId(next));
+  if (wasChecked) OnEraClick(next);
+  return true;
+}
+
+void Tarvinel::OnRowPressed(int row) { PickRow(row); }
+
+// Keys move from the selected row; from no selection they pick the first row (End the last).
+// Left and Right move like Up and Down. Space picks the first row when none is selected. A typed
+// letter picks the next row, round from the top, whose name starts with it.
+bool Tarvinel::OnListKey(const std::string& key) {
+  const int from = ListIndex();
+  const int last = PeriodCount() - 1;
+  const int page = std::max(dom::VisibleRows(kListId, kRowHeight) - 1, 1);
+  const auto step = [&](int by) { return from < 0 ? 0 : std::clamp(from + by, 0, last); };
+  if (key == "ArrowUp" || key == "ArrowLeft") {
+    PickRow(step(-1));
+  } else if (key == "ArrowDown" || key == "ArrowRight") {
+    PickRow(step(1));
+  } else if (key == "Home") {
+    PickRow(0);
+  } else if (key == "End") {
+    PickRow(last);
+  } else if (key == "PageUp") {
+    PickRow(step(-page));
+  } else if (key == "PageDown") {
+    PickRow(step(page));
+  } else if (key == " ") {
+    PickRow(step(0));
+  } else if (const auto letter = FirstLetter(key); letter && key.size() <= 2) {
+    const int start = from < 0 ? caret_ : from;
+    for (int offset = 1; offset <= last + 1; ++offset) {
+      const int row = (start + offset) % (last + 1);
+      if (FirstLetter(PeriodName(static_cast<std::int16_t>(row))) == letter) {
+        PickRow(row);
+        break;
+      }
+    }
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool Tarvinel::OnTab(bool forward) {
+  const std::string focused = dom::FocusedId();
+  const auto at = std::find_if(design::kFocusOrder.begin(), design::kFocusOrder.end(),
+                               [&](const auto& stop) { return StopId(stop) == focused; });
+  std::size_t next = forward ? 0 : design::kFocusOrder.size() - 1;
+  if (at != design::kFocusOrder.end()) {
+    next =
+        design::NextFocusStop(static_cast<std::size_t>(at - design::kFocusOrder.begin()), forward);
+  }
+  dom::Focus(StopId(design::kFocusOrder.at(next)));
+  return true;
+}
+
+void Tarvinel::OnResize() {
+  constexpr double kWidth = design::kClientArea.width * 96.0 / design::kTwipsPerInch;
+  dom::SetZoom(kRootId, std::min(1.0, dom::ViewportWidth() / kWidth));
+}
+
+void Tarvinel::PickRow(int row) {
+  MarkCaret(row);
+  if (row == ListIndex()) return;
+  SetListIndex(static_cast<std::int16_t>(row));
+  coordinator_.List1_Click(0);
+}
+
+void Tarvinel::MarkCaret(int row) {
+  dom::ToggleClass(RowId(caret_), "caret", false);
+  caret_ = row;
+  dom::ToggleClass(RowId(row), "caret", true);
+  dom::SetAttribute(kListId, "aria-activedescendant", RowId(row));
+  dom::ScrollIntoView(RowId(row));
+}
+
+void EnableOfflineUse() { dom::RegisterServiceWorker("service-worker.js"); }
+
+}  // namespace tarvinel::web
