@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "chromium.hpp"
+#include "model_check.hpp"
+
+namespace tarvinel::testing {
+
+struct Box {
+  double left, top, width, height;
+  double CentreX() const { return left + width / 2; }
+  double CentreY() const { return top + height / 2; }
+};
+
+// The web edition in headless Chromium, driven by the browser's own mouse and key input and read
+// from what the page shows.
+class WebDriver : public model::Driver {
+ public:
+  WebDriver(Chromium& browser, std::string url) : browser_(browser), url_(std::move(url)) {}
+
+  bool Open() override;
+  void Do(const model::Action& action) override;
+  model::Screen Seen() const override;
+  std::string Inconsistency() const override;
+  int PageStep() const override;
+
+  // Where an element is drawn, in the page's CSS pixels.
+  Box Bounds(const std::string& id) const;
+  void ClickEra(int era, int modifiers = 0);
+  void ClickRow(int row, int modifiers = 0);
+  void Key(model::Key key);
+  std::optional<int> CheckedEra() const { return Seen().checkedEra; }
+  int SelectedRow() const { return Seen().selectedRow; }
+
+ private:
+  Chromium& browser_;
+  std::string url_;
+};
+
+}  // namespace tarvinel::testing
