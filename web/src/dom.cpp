@@ -36,6 +36,10 @@ EM_JS(void, tarvinel_set_attribute, (const char* id, const char* name, const cha
   document.getElementById(UTF8ToString(id)).setAttribute(UTF8ToString(name), UTF8ToString(value));
 });
 
+EM_JS(void, tarvinel_remove_attribute, (const char* id, const char* name), {
+  document.getElementById(UTF8ToString(id)).removeAttribute(UTF8ToString(name));
+});
+
 EM_JS(void, tarvinel_toggle_class, (const char* id, const char* name, int on), {
   document.getElementById(UTF8ToString(id)).classList.toggle(UTF8ToString(name), on != 0);
 });
@@ -129,6 +133,10 @@ std::string Attribute(const std::string& id, const char* name) {
 
 void SetAttribute(const std::string& id, const char* name, const std::string& value) {
   tarvinel_set_attribute(id.c_str(), name, value.c_str());
+}
+
+void RemoveAttribute(const std::string& id, const char* name) {
+  tarvinel_remove_attribute(id.c_str(), name);
 }
 
 void ToggleClass(const std::string& id, const char* name, bool on) {

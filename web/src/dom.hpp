@@ -11,6 +11,7 @@ std::string Text(const std::string& id);
 void SetValue(const std::string& id, const std::string& text);
 std::string Attribute(const std::string& id, const char* name);
 void SetAttribute(const std::string& id, const char* name, const std::string& value);
+void RemoveAttribute(const std::string& id, const char* name);
 void ToggleClass(const std::string& id, const char* name, bool on);
 int ChildCount(const std::string& id);
 // The text of the element's child number `index`.

@@ -137,9 +137,15 @@ void Tarvinel::SetListIndex(std::int16_t row) {
   const std::int16_t selected = ListIndex();
   if (selected == row) return;
   if (selected >= 0) dom::SetAttribute(RowId(selected), "aria-selected", "false");
-  if (row < 0 || row >= PeriodCount()) return;
+  if (row < 0 || row >= PeriodCount()) {
+    dom::RemoveAttribute(kListId, "aria-activedescendant");
+    return;
+  }
   dom::SetAttribute(RowId(row), "aria-selected", "true");
   MarkCaret(row);
+  // A screen reader hears a row when it becomes the list's active one: only a selected row is,
+  // so the first pick in the list is heard even when it falls on the caret's row.
+  dom::SetAttribute(kListId, "aria-activedescendant", RowId(row));
 }
 
 void Tarvinel::SelectEra(std::int16_t era) {
@@ -257,7 +263,6 @@ void Tarvinel::MarkCaret(int row) {
   dom::ToggleClass(RowId(caret_), "caret", false);
   caret_ = row;
   dom::ToggleClass(RowId(row), "caret", true);
-  dom::SetAttribute(kListId, "aria-activedescendant", RowId(row));
   dom::ScrollIntoView(RowId(row));
 }
 
