@@ -1,5 +1,6 @@
 #include "tarvinel/web_window.hpp"
 
+#include <emscripten/console.h>
 #include <emscripten/html5.h>
 
 #include <algorithm>
@@ -23,6 +24,15 @@ std::array<Binding, kEraCount> eraBindings;
 std::array<Binding, kPeriodCount> rowBindings;
 
 std::string Selector(const std::string& id) { return "#" + id; }
+
+// A control the page lacks cannot be bound: the page is not this module's, and would look alive
+// while answering nothing. Says so on the console; false then.
+bool Bound(EMSCRIPTEN_RESULT result, const std::string& target) {
+  if (result == EMSCRIPTEN_RESULT_SUCCESS) return true;
+  emscripten_console_error(
+      ("tarvinel: cannot bind " + target + " (" + std::to_string(result) + ")").c_str());
+  return false;
+}
 
 std::string StopId(const design::FocusStop& stop) {
   switch (stop.kind) {
@@ -93,21 +103,33 @@ EM_BOOL Resized(int, const EmscriptenUiEvent*, void* data) {
 // Option1_Click or List1_Click, which composes the report from what the page shows and writes it
 // into the box through SetText; SetText hands it to the live regions too.
 Tarvinel::Tarvinel() {
+  bool bound = true;
   for (int era = 0; era < kEraCount; ++era) {
     auto& binding = eraBindings.at(static_cast<std::size_t>(era));
     binding = {this, era};
     const std::string selector = Selector(EraId(era));
-    emscripten_set_click_callback(selector.c_str(), &binding, EM_FALSE, EraClicked);
-    emscripten_set_keydown_callback(selector.c_str(), &binding, EM_FALSE, EraKey);
+    bound &= Bound(emscripten_set_click_callback(selector.c_str(), &binding, EM_FALSE, EraClicked),
+                   selector);
+    bound &= Bound(emscripten_set_keydown_callback(selector.c_str(), &binding, EM_FALSE, EraKey),
+                   selector);
   }
   for (int row = 0; row < kPeriodCount; ++row) {
     auto& binding = rowBindings.at(static_cast<std::size_t>(row));
     binding = {this, row};
-    emscripten_set_mousedown_callback(Selector(RowId(row)).c_str(), &binding, EM_FALSE, RowPressed);
+    const std::string selector = Selector(RowId(row));
+    bound &=
+        Bound(emscripten_set_mousedown_callback(selector.c_str(), &binding, EM_FALSE, RowPressed),
+              selector);
   }
-  emscripten_set_keydown_callback(Selector(kListId).c_str(), this, EM_FALSE, ListKey);
-  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_FALSE, PageKey);
-  emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, Resized);
+  const std::string list = Selector(kListId);
+  bound &= Bound(emscripten_set_keydown_callback(list.c_str(), this, EM_FALSE, ListKey), list);
+  bound &= Bound(
+      emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_FALSE, PageKey),
+      "the page's keys");
+  bound &=
+      Bound(emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, Resized),
+            "the window's size");
+  if (!bound) return;
   MarkCaret(caret_);
   OnResize();
   dom::MarkReady(kRootId);
