@@ -99,12 +99,8 @@ Chromium::Chromium() {
 
 Chromium::~Chromium() {
   if (pid_ > 0) {
-    try {
-      const std::string close = R"({"id":0,"method":"Browser.close"})";
-      if (write(toBrowser_, close.c_str(), close.size() + 1) < 0) kill(pid_, SIGTERM);
-    } catch (...) {
-      kill(pid_, SIGTERM);
-    }
+    const std::string close = R"({"id":0,"method":"Browser.close"})";
+    if (write(toBrowser_, close.c_str(), close.size() + 1) < 0) kill(pid_, SIGTERM);
     Reap(pid_, std::chrono::seconds(10));
   }
   if (toBrowser_ >= 0) close(toBrowser_);

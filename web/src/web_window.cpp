@@ -274,9 +274,12 @@ void Tarvinel::OnResize() {
   dom::SetZoom(kRootId, std::min(1.0, dom::ViewportWidth() / kWidth));
 }
 
+// Selecting the row moves the caret to it too; a row already selected keeps only the caret there.
 void Tarvinel::PickRow(int row) {
-  MarkCaret(row);
-  if (row == ListIndex()) return;
+  if (row == ListIndex()) {
+    MarkCaret(row);
+    return;
+  }
   SetListIndex(static_cast<std::int16_t>(row));
   coordinator_.List1_Click(0);
 }
