@@ -105,6 +105,14 @@ TEST_F(WebWindowTest, OpensWithTheStatementFocusedNothingPickedAndTheDesignedCap
   EXPECT_EQ(browser.Evaluate("fetch(document.querySelector('link[rel=icon]').href)"
                              ".then((r) => r.headers.get('content-type'))"),
             "image/png");
+  // What the browser makes of the manifest, as it installs the page.
+  const Json manifest = browser.Page("Page.getAppManifest");
+  EXPECT_EQ(manifest["errors"], Json::array());
+  const Json app = Json::parse(manifest["data"].get<std::string>());
+  EXPECT_EQ(app["name"], "Биология - ера и период");
+  EXPECT_EQ(app["lang"], "bg");
+  EXPECT_EQ(app["display"], "standalone");
+  EXPECT_EQ(app["icons"].size(), 2u);
 }
 
 TEST_F(WebWindowTest, ControlsArePlacedAndPaintedAsDesigned) {
