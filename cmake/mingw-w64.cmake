@@ -1,6 +1,6 @@
 # Cross-compiles for Windows with Debian's mingw-w64 (POSIX threads) for the processor that the
 # including toolchain file names in TARVINEL_MINGW_PROCESSOR; tests run under its Wine loader,
-# TARVINEL_MINGW_WINE.
+# TARVINEL_MINGW_WINE, in the Wine session that CTest gives them.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${TARVINEL_MINGW_PROCESSOR})
 set(triplet ${TARVINEL_MINGW_PROCESSOR}-w64-mingw32)
@@ -16,4 +16,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # functions and data are left out of it.
 set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--gc-sections")
-set(CMAKE_CROSSCOMPILING_EMULATOR ${TARVINEL_MINGW_WINE})
+set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_CURRENT_LIST_DIR}/../tests/windows/wine-session
+                                   ${TARVINEL_MINGW_WINE})
