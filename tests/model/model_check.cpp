@@ -6,7 +6,8 @@
 namespace tarvinel::model {
 
 bool ModelCheck::Start() {
-  if (!driver_.Open()) return false;
+  if (!(opened_ ? driver_.Restart() : driver_.Open())) return false;
+  opened_ = true;
   model_.emplace(driver_.Seen().text, driver_.PageStep(), rules_);
   return true;
 }

@@ -15,6 +15,8 @@ class Driver {
   virtual ~Driver() = default;
   // Opens a fresh window; false when it could not be opened.
   virtual bool Open() = 0;
+  // Puts the open window back as it opened, where the window can be, else opens a fresh one.
+  virtual bool Restart() { return Open(); }
   virtual void Do(const Action& action) = 0;
   // What the user sees now: the checked era, the selected row, the box's text with CR LF line
   // ends, and where the focus is.
@@ -37,17 +39,19 @@ class ModelCheck {
  public:
   ModelCheck(Driver& driver, Rules rules) : driver_(driver), rules_(rules) {}
 
-  // A fresh window and a fresh model; false when the window could not be opened.
+  // A fresh window, or the one window restarted, and a fresh model; false when the window could
+  // not be opened.
   bool Start();
   void Do(const Action& action);
   // How the window differs from the model now; empty when they agree.
   std::string Mismatch() const;
-  // Runs `actions` on a fresh window; the first mismatch, with the step it came after, or empty.
+  // Runs `actions` from the start; the first mismatch, with the step it came after, or empty.
   std::string Run(const std::vector<Action>& actions);
 
  private:
   Driver& driver_;
   Rules rules_;
+  bool opened_ = false;
   std::optional<Model> model_;
 };
 

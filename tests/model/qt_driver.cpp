@@ -31,6 +31,15 @@ Qt::Key QtKey(Key key) {
 
 }  // namespace
 
+bool QtDriver::Restart() {
+  if (!window) return Open();
+  window->Restart();
+  QCoreApplication::processEvents();
+  shownTexts.clear();
+  listClicks->clear();
+  return window->isActiveWindow();
+}
+
 void QtDriver::Do(const Action& action) {
   switch (action.kind) {
     case Action::Kind::ClickEra:

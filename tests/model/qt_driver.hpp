@@ -9,6 +9,7 @@ namespace tarvinel::model {
 class QtDriver : public Driver, public testing::WindowDriver {
  public:
   bool Open() override { return testing::WindowDriver::Open(); }
+  bool Restart() override;
   void Do(const Action& action) override;
   Screen Seen() const override;
   std::string Inconsistency() const override;

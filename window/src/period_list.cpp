@@ -41,6 +41,12 @@ void PeriodList::SetListIndex(int row) {
   emit Click();
 }
 
+void PeriodList::Restart() {
+  selectionModel()->clear();
+  selectedRow_ = -1;
+  scrollToTop();
+}
+
 // Deselecting (a Ctrl+click on the selected row, a click on empty space) is refused; any other
 // pick selects that row alone.
 QItemSelectionModel::SelectionFlags PeriodList::selectionCommand(const QModelIndex& index,

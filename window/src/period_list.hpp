@@ -16,6 +16,8 @@ class PeriodList : public QListWidget {
 
   int ListIndex() const { return selectedRow_; }
   void SetListIndex(int row);
+  // No row selected or current, the first row at the top, and no Click raised.
+  void Restart();
 
  signals:
   void Click();

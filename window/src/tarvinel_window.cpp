@@ -75,11 +75,21 @@ Tarvinel::Tarvinel(QWidget* parent) : QWidget(parent) {
   }
 
   announcer_ = new Announcer(this);
-  SetText(design::kExerciseStatement);
-  output_->setFocus(Qt::OtherFocusReason);
+  Restart();
 }
 
 Tarvinel::~Tarvinel() = default;
+
+void Tarvinel::Restart() {
+  coordinator_.Restart();
+  // An exclusive group keeps one button checked.
+  eras_->setExclusive(false);
+  for (QAbstractButton* era : eras_->buttons()) era->setChecked(false);
+  eras_->setExclusive(true);
+  periods_->Restart();
+  ShowInBox(design::kExerciseStatement);
+  output_->setFocus(Qt::OtherFocusReason);
+}
 
 QWidget* Tarvinel::MakeTitleLabel() {
   return MakeLabel(this, "Label1_0", design::kTitleLabelText, design::kTitleLabel,
@@ -174,12 +184,17 @@ void Tarvinel::SelectEra(std::int16_t era) {
 // leaves an empty last line for the caret, as in any text box with that text. Reading it back
 // gives CR LF line ends again.
 void Tarvinel::SetText(std::string text) {
-  QString lines = QString::fromStdString(text);
-  lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  output_->setPlainText(lines);
+  const QString lines = ShowInBox(text);
   // A screen reader does not read a change in a box without the focus: every report written
   // once the window is up is also announced.
   if (isVisible()) announcer_->Announce(lines.trimmed());
+}
+
+QString Tarvinel::ShowInBox(const std::string& text) {
+  QString lines = QString::fromStdString(text);
+  lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  output_->setPlainText(lines);
+  return lines;
 }
 
 std::string Tarvinel::Text() const {

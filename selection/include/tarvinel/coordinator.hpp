@@ -30,6 +30,8 @@ class Coordinator {
   void List1_Click(std::int16_t Index);
 
   const CoordinatorState& State() const { return state_; }
+  // Forgets every pick, as when the window opens.
+  void Restart() { state_ = CoordinatorState{}; }
 
  private:
   void ShowEraPeriods();

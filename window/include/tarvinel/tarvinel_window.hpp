@@ -27,6 +27,9 @@ class Tarvinel : public QWidget, public TarvinelView {
   ~Tarvinel() override;
 
   const CoordinatorState& State() const { return coordinator_.State(); }
+  // Puts the window back as it opens: no era checked, no period selected and the list at its
+  // top, the exercise statement in the box, the focus in the box. Nothing is announced.
+  void Restart();
 
   std::int16_t PeriodCount() const override;
   std::string PeriodName(std::int16_t row) const override;
@@ -46,6 +49,7 @@ class Tarvinel : public QWidget, public TarvinelView {
   QWidget* MakeEraFrame();
   QWidget* MakePeriodPicker();
   QWidget* MakeOutputBox();
+  QString ShowInBox(const std::string& text);
 
   Coordinator coordinator_{*this};
   QButtonGroup* eras_ = nullptr;
