@@ -60,7 +60,7 @@ std::string RowId(int row) { return std::string(kListId) + "-" + std::to_string(
 
 std::string ContentSecurityPolicy() {
   return "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
-         "img-src 'self'; font-src 'self'; connect-src 'self'; manifest-src 'self'; "
+         "img-src 'self'; font-src 'self'; connect-src 'self'; "
          "worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'";
 }
 

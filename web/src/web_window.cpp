@@ -85,9 +85,9 @@ EM_BOOL ListKey(int, const EmscriptenKeyboardEvent* event, void* data) {
 }
 
 EM_BOOL PageKey(int, const EmscriptenKeyboardEvent* event, void* data) {
-  if (std::string(event->key) != "Tab" || event->ctrlKey || event->altKey || event->metaKey) {
-    return EM_FALSE;
-  }
+  // WebKitGTK names Shift+Tab's key "Unidentified"; the key's code is still "Tab".
+  const bool tab = std::string(event->key) == "Tab" || std::string(event->code) == "Tab";
+  if (!tab || event->ctrlKey || event->altKey || event->metaKey) return EM_FALSE;
   return static_cast<Tarvinel*>(data)->OnTab(!event->shiftKey) ? EM_TRUE : EM_FALSE;
 }
 
