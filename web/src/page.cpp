@@ -78,8 +78,7 @@ std::string PageMarkup(PageKind kind) {
     page +=
         "<link rel=\"manifest\" href=\"tarvinel.webmanifest\">\n"
         "<link rel=\"apple-touch-icon\" href=\"tarvinel-192.png\">\n"
-        "<link rel=\"preload\" href=\"tarvinel.wasm\" as=\"fetch\" type=\"application/wasm\" "
-        "crossorigin>\n<script src=\"tarvinel.js\" async></script>\n";
+        "<script src=\"tarvinel.js\" async></script>\n";
   }
   page += "</head>\n<body>\n<main id=\"" + std::string(kRootId) + "\">\n";
   page += Label("Label1_0", design::kTitleLabelText);
