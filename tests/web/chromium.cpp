@@ -6,9 +6,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -33,11 +35,6 @@ void Reap(pid_t pid, std::chrono::milliseconds limit) {
 }
 
 }  // namespace
-
-std::filesystem::path WebDist() {
-  if (const char* dist = std::getenv("TARVINEL_WEB_DIST")) return dist;
-  return TARVINEL_WEB_DIST;
-}
 
 Chromium::Chromium() {
   char profile[] = "/tmp/tarvinel-chromium-XXXXXX";
@@ -94,6 +91,8 @@ Chromium::Chromium() {
   session_ = Send("Target.attachToTarget", {{"targetId", target}, {"flatten", true}})["sessionId"];
   Page("Page.enable");
   Page("Runtime.enable");
+  Page("Log.enable");
+  Page("Network.enable");
   Page("Emulation.setFocusEmulationEnabled", {{"enabled", true}});
 }
 
@@ -187,14 +186,6 @@ Json Chromium::Evaluate(const std::string& expression) {
   return result["result"].value("value", Json());
 }
 
-void Chromium::AwaitTrue(const std::string& expression, std::chrono::milliseconds limit) {
-  const auto until = Clock::now() + limit;
-  while (Evaluate("!!(" + expression + ")") != true) {
-    Check(Clock::now() < until, "never true: " + expression);
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-}
-
 void Chromium::Navigate(const std::string& url) {
   events_.clear();
   const Json started = Page("Page.navigate", {{"url", url}});
@@ -239,51 +230,91 @@ void Chromium::PressKey(const std::string& key, const std::string& code, int key
                                   {"modifiers", modifiers}});
 }
 
-StaticServer::StaticServer(const std::filesystem::path& folder) {
-  Check(std::filesystem::exists(folder / "index.html"),
-        folder.string() + " holds no page: build it with cmake --workflow --preset web");
-  int out[2];
-  Check(pipe(out) == 0, "cannot make a pipe");
-  pid_ = fork();
-  Check(pid_ >= 0, "cannot start the web server");
-  if (pid_ == 0) {
-    dup2(out[1], 1);
-    close(out[0]);
-    close(out[1]);
-    const int null = open("/dev/null", O_WRONLY);
-    dup2(null, 2);
-    const std::string directory = folder.string();
-    execl("/usr/bin/python3", "python3", "-u", "-m", "http.server", "--bind", "127.0.0.1",
-          "--directory", directory.c_str(), "0", static_cast<char*>(nullptr));
-    _exit(127);
+void Chromium::Press(const std::string& key, int modifiers) {
+  struct Named {
+    const char* key;
+    const char* code;
+    int keyCode;
+  };
+  static constexpr Named kNamed[] = {{"Tab", "Tab", 9},
+                                     {"ArrowUp", "ArrowUp", 38},
+                                     {"ArrowDown", "ArrowDown", 40},
+                                     {"ArrowLeft", "ArrowLeft", 37},
+                                     {"ArrowRight", "ArrowRight", 39},
+                                     {"Home", "Home", 36},
+                                     {"End", "End", 35},
+                                     {"PageUp", "PageUp", 33},
+                                     {"PageDown", "PageDown", 34},
+                                     {"Delete", "Delete", 46},
+                                     {"Enter", "Enter", 13}};
+  for (const Named& named : kNamed) {
+    if (key == named.key) return PressKey(key, named.code, named.keyCode, modifiers);
   }
-  close(out[1]);
-  // "Serving HTTP on 127.0.0.1 port N (http://127.0.0.1:N/) ..."
-  std::string said;
-  char chunk[256];
-  pollfd ready{out[0], POLLIN, 0};
-  while (said.find(") ...\n") == std::string::npos && poll(&ready, 1, 10000) > 0) {
-    const ssize_t got = read(out[0], chunk, sizeof chunk);
-    if (got <= 0) break;
-    said.append(chunk, static_cast<std::size_t>(got));
-  }
-  // Kept open: the server would end on writing to a closed pipe.
-  output_ = out[0];
-  const auto at = said.find(" port ");
-  Check(at != std::string::npos, "the web server did not start: " + said);
-  port_ = std::stoi(said.substr(at + 6));
+  if (key == " ") return PressKey(key, "Space", 32, modifiers, key);
+  // The Bulgarian phonetic layout's "ю" is on the full stop's key.
+  if (key == "ю") return PressKey(key, "Period", 190, modifiers, key);
+  Check(key.size() == 1 && std::isalpha(static_cast<unsigned char>(key[0])),
+        "no key is named " + key);
+  const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])));
+  PressKey(key, std::string("Key") + upper, upper, modifiers, key);
 }
 
-void StaticServer::Stop() {
-  if (pid_ <= 0) return;
-  kill(pid_, SIGTERM);
-  Reap(pid_, std::chrono::seconds(5));
-  close(output_);
-  pid_ = -1;
+std::string Chromium::Screenshot() {
+  const std::string base64 = Page("Page.captureScreenshot")["data"];
+  std::string bytes;
+  int bits = 0;
+  unsigned value = 0;
+  for (const char c : base64) {
+    const auto at =
+        std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
+            .find(c);
+    if (at == std::string_view::npos) continue;
+    value = (value << 6) | static_cast<unsigned>(at);
+    bits += 6;
+    if (bits >= 8) {
+      bits -= 8;
+      bytes += static_cast<char>((value >> bits) & 0xFF);
+    }
+  }
+  return bytes;
 }
 
-std::string StaticServer::Url(const std::string& file) const {
-  return "http://127.0.0.1:" + std::to_string(port_) + "/" + file;
+void Chromium::Resize(int width, int height, bool touch) {
+  Page("Emulation.setDeviceMetricsOverride", {{"width", width},
+                                              {"height", height},
+                                              {"deviceScaleFactor", touch ? 2 : 1},
+                                              {"mobile", touch}});
+  Page("Emulation.setTouchEmulationEnabled", {{"enabled", touch}});
+}
+
+std::vector<std::string> Chromium::ConsoleProblems(const std::string&) {
+  Evaluate("0");  // takes in what has come so far
+  std::vector<std::string> problems;
+  for (const Json& event : events_) {
+    const Json& params = event["params"];
+    if (event["method"] == "Runtime.consoleAPICalled" &&
+        (params["type"] == "error" || params["type"] == "warning" || params["type"] == "assert")) {
+      problems.push_back(params["type"].get<std::string>() + ": " + params["args"].dump());
+    } else if (event["method"] == "Runtime.exceptionThrown") {
+      problems.push_back("exception: " + params["exceptionDetails"].dump());
+    } else if (event["method"] == "Log.entryAdded" &&
+               (params["entry"]["level"] == "error" || params["entry"]["level"] == "warning")) {
+      problems.push_back(params["entry"]["level"].get<std::string>() + ": " +
+                         params["entry"]["text"].get<std::string>());
+    }
+  }
+  return problems;
+}
+
+std::vector<std::string> Chromium::Requests() {
+  Evaluate("0");
+  std::vector<std::string> urls;
+  for (const Json& event : events_) {
+    if (event["method"] == "Network.requestWillBeSent") {
+      urls.push_back(event["params"]["request"]["url"]);
+    }
+  }
+  return urls;
 }
 
 }  // namespace tarvinel::testing

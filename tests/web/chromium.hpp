@@ -6,22 +6,23 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
-#include <nlohmann/json.hpp>
 #include <string>
 
-namespace tarvinel::testing {
+#include "browser.hpp"
 
-using Json = nlohmann::json;
+namespace tarvinel::testing {
 
 // Headless Chromium, spoken to over the DevTools protocol on a pipe: JSON messages, each ended by
 // a NUL byte, commands in on the browser's descriptor 3 and answers and events out on its 4. It
 // opens on one blank page, attached as `page`.
-class Chromium {
+class Chromium : public Browser {
  public:
   Chromium();
   Chromium(const Chromium&) = delete;
   Chromium& operator=(const Chromium&) = delete;
-  ~Chromium();
+  ~Chromium() override;
+
+  Engine engine() const override { return Engine::Chromium; }
 
   // A command to the page, answered before it returns; throws on an error or a silent browser.
   Json Page(const std::string& method, Json params = Json::object());
@@ -34,21 +35,21 @@ class Chromium {
   // Every event so far, oldest first.
   const std::deque<Json>& Events() const { return events_; }
 
-  // The value of a script run in the page; a promise is awaited.
-  Json Evaluate(const std::string& expression);
-  // Waits until a script's value is true.
-  void AwaitTrue(const std::string& expression,
-                 std::chrono::milliseconds limit = std::chrono::seconds(20));
+  Json Evaluate(const std::string& expression) override;
+  void Navigate(const std::string& url) override;
 
-  // Opens `url` and waits for its load event.
-  void Navigate(const std::string& url);
-
-  // Real input, as the browser takes it from the system: the pointer pressed and released at a
-  // point of the page (CSS pixels, zoomed as drawn), a key pressed and released.
-  void Click(double x, double y, int modifiers = 0);
-  void Tap(double x, double y);
+  // Real input, as the browser takes it from the system.
+  void Click(double x, double y, int modifiers = 0) override;
+  void Tap(double x, double y) override;
+  void Press(const std::string& key, int modifiers = 0) override;
+  // A key event as the protocol gives it, down to what its fields say.
   void PressKey(const std::string& key, const std::string& code, int keyCode, int modifiers = 0,
                 const std::string& text = {});
+
+  std::string Screenshot() override;
+  void Resize(int width, int height, bool touch) override;
+  std::vector<std::string> ConsoleProblems(const std::string& url) override;
+  std::vector<std::string> Requests() override;
 
   const std::string& session() const { return session_; }
 
@@ -66,27 +67,5 @@ class Chromium {
   std::string session_;
   std::filesystem::path profile_;
 };
-
-// A static web server on this machine's loopback address, serving one folder.
-class StaticServer {
- public:
-  explicit StaticServer(const std::filesystem::path& folder);
-  StaticServer(const StaticServer&) = delete;
-  StaticServer& operator=(const StaticServer&) = delete;
-  ~StaticServer() { Stop(); }
-
-  // Stops serving: the network is gone for the page.
-  void Stop();
-  // The address of a file, e.g. Url("index.html"), or of the folder, Url("").
-  std::string Url(const std::string& file) const;
-
- private:
-  pid_t pid_ = -1;
-  int output_ = -1;
-  int port_ = 0;
-};
-
-// The web edition's folder, as built by the web preset.
-std::filesystem::path WebDist();
 
 }  // namespace tarvinel::testing

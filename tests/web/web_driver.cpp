@@ -5,9 +5,6 @@
 namespace tarvinel::testing {
 namespace {
 
-constexpr int kShift = 8;  // the protocol's modifier bits
-constexpr int kCtrl = 2;
-
 // What the page shows: the checked eras, the selected rows, the box's text and the focus.
 constexpr const char* kScreen = R"((() => {
   const ids = (selector) => [...document.querySelectorAll(selector)].map((e) => e.id);
@@ -27,9 +24,23 @@ bool WebDriver::Open() {
 }
 
 Box WebDriver::Bounds(const std::string& id) const {
-  const Json box = browser_.Evaluate("(() => { const r = document.getElementById('" + id +
-                                     "').getBoundingClientRect(); return [r.left, r.top, "
-                                     "r.width, r.height]; })()");
+  // WebKit gives an element's rectangle inside CSS zoom unzoomed: scaled by the zoom, it is where
+  // the element is drawn, and where a click reaches it.
+  const Json box = browser_.Evaluate(R"((() => {
+    const probe = document.createElement("div");
+    probe.style.cssText = "zoom: 2; width: 10px; height: 1px; position: absolute";
+    document.body.append(probe);
+    const unzoomed = probe.getBoundingClientRect().width < 15;
+    probe.remove();
+    const element = document.getElementById(")" +
+                                     id + R"(");
+    const r = element.getBoundingClientRect();
+    let zoom = 1;
+    for (let at = element; unzoomed && at; at = at.parentElement) {
+      zoom *= Number(getComputedStyle(at).zoom) || 1;
+    }
+    return [r.left * zoom, r.top * zoom, r.width * zoom, r.height * zoom];
+  })())");
   return {box[0], box[1], box[2], box[3]};
 }
 
@@ -48,25 +59,25 @@ void WebDriver::ClickRow(int row, int modifiers) {
 void WebDriver::Key(model::Key key) {
   switch (key) {
     case model::Key::Up:
-      return browser_.PressKey("ArrowUp", "ArrowUp", 38);
+      return browser_.Press("ArrowUp");
     case model::Key::Down:
-      return browser_.PressKey("ArrowDown", "ArrowDown", 40);
+      return browser_.Press("ArrowDown");
     case model::Key::Left:
-      return browser_.PressKey("ArrowLeft", "ArrowLeft", 37);
+      return browser_.Press("ArrowLeft");
     case model::Key::Home:
-      return browser_.PressKey("Home", "Home", 36);
+      return browser_.Press("Home");
     case model::Key::End:
-      return browser_.PressKey("End", "End", 35);
+      return browser_.Press("End");
     case model::Key::PageUp:
-      return browser_.PressKey("PageUp", "PageUp", 33);
+      return browser_.Press("PageUp");
     case model::Key::PageDown:
-      return browser_.PressKey("PageDown", "PageDown", 34);
+      return browser_.Press("PageDown");
     case model::Key::Space:
-      return browser_.PressKey(" ", "Space", 32, 0, " ");
+      return browser_.Press(" ");
     case model::Key::Tab:
-      return browser_.PressKey("Tab", "Tab", 9);
+      return browser_.Press("Tab");
     case model::Key::Backtab:
-      return browser_.PressKey("Tab", "Tab", 9, kShift);
+      return browser_.Press("Tab", kShift);
   }
 }
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "chromium.hpp"
+#include "browser.hpp"
 #include "model_check.hpp"
 
 namespace tarvinel::testing {
@@ -14,11 +14,11 @@ struct Box {
   double CentreY() const { return top + height / 2; }
 };
 
-// The web edition in headless Chromium, driven by the browser's own mouse and key input and read
-// from what the page shows.
+// The web edition in a browser, driven by the browser's own mouse and key input and read from
+// what the page shows.
 class WebDriver : public model::Driver {
  public:
-  WebDriver(Chromium& browser, std::string url) : browser_(browser), url_(std::move(url)) {}
+  WebDriver(Browser& browser, std::string url) : browser_(browser), url_(std::move(url)) {}
 
   bool Open() override;
   void Do(const model::Action& action) override;
@@ -35,7 +35,7 @@ class WebDriver : public model::Driver {
   int SelectedRow() const { return Seen().selectedRow; }
 
  private:
-  Chromium& browser_;
+  Browser& browser_;
   std::string url_;
 };
 

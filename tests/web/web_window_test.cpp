@@ -2,10 +2,14 @@
 #include <gtest/gtest.h>
 #include <stb/stb_image.h>
 
+#include <algorithm>
+#include <iostream>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 
+#include "chromium.hpp"
 #include "expected_design.hpp"
 #include "expected_reports.hpp"
 #include "tarvinel/design.hpp"
@@ -19,12 +23,13 @@ constexpr std::string_view kCaption = "https://tarvinel.example.org Биолог
 // A screenshot of the page, decoded, read pixel by pixel.
 class Screenshot {
  public:
-  explicit Screenshot(Chromium& browser) {
-    const std::string png = Decoded(browser.Page("Page.captureScreenshot")["data"]);
+  explicit Screenshot(Browser& browser) {
+    const std::string png = browser.Screenshot();
     int channels = 0;
     pixels_.reset(stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(png.data()),
                                         static_cast<int>(png.size()), &width_, &height_, &channels,
                                         3));
+    if (!pixels_) throw std::runtime_error("the screenshot is no PNG");
   }
   std::uint32_t At(double x, double y) const {
     const auto at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
@@ -50,77 +55,72 @@ class Screenshot {
   }
 
  private:
-  static std::string Decoded(const std::string& base64) {
-    std::string bytes;
-    int bits = 0;
-    unsigned value = 0;
-    for (const char c : base64) {
-      const auto at =
-          std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
-              .find(c);
-      if (at == std::string_view::npos) continue;
-      value = (value << 6) | static_cast<unsigned>(at);
-      bits += 6;
-      if (bits >= 8) {
-        bits -= 8;
-        bytes += static_cast<char>((value >> bits) & 0xFF);
-      }
-    }
-    return bytes;
-  }
-
   std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> pixels_{nullptr, &stbi_image_free};
   int width_ = 0;
   int height_ = 0;
 };
 
-// Each test has a browser of its own on a fresh profile, and the page served from this machine.
-class WebWindowTest : public ::testing::Test {
+// Each test has a browser of its own on a fresh profile, and the page served from this machine;
+// each runs in every engine.
+class WebWindowTest : public ::testing::TestWithParam<Engine> {
  protected:
   void SetUp() override { ASSERT_TRUE(page.Open()); }
 
-  std::vector<std::string> Requests() const {
-    std::vector<std::string> urls;
-    for (const Json& event : browser.Events()) {
-      if (event["method"] == "Network.requestWillBeSent") {
-        urls.push_back(event["params"]["request"]["url"]);
-      }
-    }
-    return urls;
+  // Chromium's own protocol, for what only it can tell; null in the other engines.
+  Chromium* chromium() const { return dynamic_cast<Chromium*>(browser.get()); }
+  // Says in the test's output, and in its XML, what this engine's driver cannot do and what was
+  // checked in its place.
+  void NotHere(const std::string& what, const std::string& instead) {
+    std::cout << "[ NOT HERE ] " << what << "; " << instead << std::endl;
+    RecordProperty("not_here", what + "; " + instead);
   }
 
   StaticServer server{WebDist()};
-  Chromium browser;
-  WebDriver page{browser, server.Url("")};
+  std::unique_ptr<Browser> browser = Launch(GetParam());
+  WebDriver page{*browser, server.Url("")};
 };
 
-TEST_F(WebWindowTest, OpensWithTheStatementFocusedNothingPickedAndTheDesignedCaption) {
+std::string EngineName(const ::testing::TestParamInfo<Engine>& info) { return NameOf(info.param); }
+
+INSTANTIATE_TEST_SUITE_P(Engines, WebWindowTest,
+                         ::testing::Values(Engine::Chromium, Engine::WebKit, Engine::Firefox),
+                         EngineName);
+
+TEST_P(WebWindowTest, OpensWithTheStatementFocusedNothingPickedAndTheDesignedCaption) {
   const model::Screen seen = page.Seen();
   EXPECT_EQ(seen.text, design::kExerciseStatement);
   EXPECT_EQ(seen.focus, model::kFocusOutput);
   EXPECT_EQ(seen.checkedEra, std::nullopt);
   EXPECT_EQ(seen.selectedRow, -1);
-  EXPECT_EQ(browser.Evaluate("document.title"), kCaption);
-  EXPECT_EQ(browser.Evaluate("document.documentElement.lang"), "bg");
-  EXPECT_EQ(browser.Evaluate("fetch(document.querySelector('link[rel=icon]').href)"
-                             ".then((r) => r.headers.get('content-type'))"),
+  EXPECT_EQ(browser->Evaluate("document.title"), kCaption);
+  EXPECT_EQ(browser->Evaluate("document.documentElement.lang"), "bg");
+  EXPECT_EQ(browser->Evaluate("fetch(document.querySelector('link[rel=icon]').href)"
+                              ".then((r) => r.headers.get('content-type'))"),
             "image/png");
-  // What the browser makes of the manifest, as it installs the page.
-  const Json manifest = browser.Page("Page.getAppManifest");
-  EXPECT_EQ(manifest["errors"], Json::array());
-  const Json app = Json::parse(manifest["data"].get<std::string>());
+  Json app;
+  if (chromium()) {
+    // What the browser makes of the manifest, as it installs the page.
+    const Json manifest = chromium()->Page("Page.getAppManifest");
+    EXPECT_EQ(manifest["errors"], Json::array());
+    app = Json::parse(manifest["data"].get<std::string>());
+  } else {
+    NotHere(NameOf(GetParam()) + "'s driver does not say how it reads a manifest",
+            "the manifest the page names is read as served");
+    app = browser->Evaluate(
+        "fetch(document.querySelector('link[rel=manifest]').href).then((r) => r.json())");
+  }
   EXPECT_EQ(app["name"], "Биология - ера и период");
   EXPECT_EQ(app["lang"], "bg");
   EXPECT_EQ(app["display"], "standalone");
   EXPECT_EQ(app["icons"].size(), 2u);
 }
 
-TEST_F(WebWindowTest, ControlsArePlacedAndPaintedAsDesigned) {
-  browser.AwaitTrue("document.fonts.status == 'loaded'");
+TEST_P(WebWindowTest, ControlsArePlacedAndPaintedAsDesigned) {
+  browser->AwaitTrue("document.fonts.status == 'loaded'");
   const Box window = page.Bounds("Tarvinel");
   EXPECT_EQ(window.width, 461);
   EXPECT_EQ(window.height, 345);
-  const Screenshot shot(browser);
+  const Screenshot shot(*browser);
   EXPECT_EQ(shot.At(window.left + 2, window.top + 100), 0xC0C0FFu);
   for (const expected::Placed& control : expected::kDesign) {
     SCOPED_TRACE(control.name);
@@ -148,7 +148,7 @@ TEST_F(WebWindowTest, ControlsArePlacedAndPaintedAsDesigned) {
   }
 }
 
-TEST_F(WebWindowTest, TabAndShiftTabVisitEveryStopInTheDesignedOrder) {
+TEST_P(WebWindowTest, TabAndShiftTabVisitEveryStopInTheDesignedOrder) {
   const int order[] = {0, 1, 2, model::kFocusList, 3, 4, 5, model::kFocusOutput};
   for (const int stop : order) {
     page.Key(model::Key::Tab);
@@ -158,72 +158,90 @@ TEST_F(WebWindowTest, TabAndShiftTabVisitEveryStopInTheDesignedOrder) {
     page.Key(model::Key::Backtab);
     EXPECT_EQ(page.Seen().focus, at < 0 ? order[7] : order[at]);
   }
-  // Shift+Tab as WebKitGTK reports it: the key unidentified, its code Tab.
-  for (int at = 6; at >= -1; --at) {
-    browser.PressKey("Unidentified", "Tab", 9, 8);
-    EXPECT_EQ(page.Seen().focus, at < 0 ? order[7] : order[at]);
+  // Shift+Tab as WebKitGTK on X11 reports it, the key unidentified and its code Tab, in an
+  // engine that lets the test say so.
+  if (chromium()) {
+    for (int at = 6; at >= -1; --at) {
+      chromium()->PressKey("Unidentified", "Tab", 9, kShift);
+      EXPECT_EQ(page.Seen().focus, at < 0 ? order[7] : order[at]);
+    }
   }
 }
 
-TEST_F(WebWindowTest, TypingACyrillicLetterPicksThePeriodThatStartsWithIt) {
+TEST_P(WebWindowTest, TypingACyrillicLetterPicksThePeriodThatStartsWithIt) {
   page.ClickRow(0);
-  browser.PressKey("ю", "Period", 190, 0, "ю");
+  browser->Press("ю");
   EXPECT_EQ(page.SelectedRow(), 21);
   EXPECT_EQ(page.Seen().text, expected::PeriodReport(21));
   EXPECT_EQ(page.CheckedEra(), 0);
 }
 
-TEST_F(WebWindowTest, TheBoxIsReadOnlyAndItsTextCanBeSelected) {
-  browser.PressKey("x", "KeyX", 88, 0, "x");
-  browser.PressKey("Delete", "Delete", 46);
+TEST_P(WebWindowTest, TheBoxIsReadOnlyAndItsTextCanBeSelected) {
+  browser->Press("x");
+  browser->Press("Delete");
   EXPECT_EQ(page.Seen().text, design::kExerciseStatement);
-  browser.PressKey("a", "KeyA", 65, 2);
-  EXPECT_EQ(browser.Evaluate("(() => { const box = document.getElementById('Text1_0');"
-                             " return box.selectionEnd - box.selectionStart == box.value.length"
-                             " && box.readOnly; })()"),
+  browser->Press("a", kCtrl);
+  EXPECT_EQ(browser->Evaluate("(() => { const box = document.getElementById('Text1_0');"
+                              " return box.selectionEnd - box.selectionStart == box.value.length"
+                              " && box.readOnly; })()"),
             true);
 }
 
-TEST_F(WebWindowTest, FitsAPhoneHeldUprightAndATapPicks) {
-  browser.Page("Emulation.setDeviceMetricsOverride",
-               {{"width", 360}, {"height", 640}, {"deviceScaleFactor", 2}, {"mobile", true}});
-  browser.Page("Emulation.setTouchEmulationEnabled", {{"enabled", true}});
+TEST_P(WebWindowTest, FitsAPhoneHeldUprightAndATapPicks) {
+  bool touch = true;
+  try {
+    browser->Resize(360, 640, true);
+  } catch (const Unsupported& unsupported) {
+    NotHere(unsupported.what(), "a window 360 px wide, picked by mouse");
+    touch = false;
+    browser->Resize(360, 640, false);
+  }
   ASSERT_TRUE(page.Open());
   const Box window = page.Bounds("Tarvinel");
   EXPECT_NEAR(window.width, 360, 1);
   EXPECT_NEAR(window.height, 345 * 360.0 / 461, 1);
-  EXPECT_EQ(browser.Evaluate("document.scrollingElement.scrollWidth <= innerWidth"), true);
-  const Box era = page.Bounds("Option1_4");
-  browser.Tap(era.left + 30, era.CentreY());
+  EXPECT_EQ(browser->Evaluate("document.scrollingElement.scrollWidth <= innerWidth"), true);
+  const auto pick = [&](const Box& box, double x) {
+    if (touch) {
+      browser->Tap(box.left + x, box.CentreY());
+    } else {
+      browser->Click(box.left + x, box.CentreY());
+    }
+  };
+  pick(page.Bounds("Option1_4"), 30);
   EXPECT_EQ(page.Seen().text, expected::kEraReports[4]);
-  const Box row = page.Bounds("List1_0-1");
-  browser.Tap(row.left + 20, row.CentreY());
+  pick(page.Bounds("List1_0-1"), 20);
   EXPECT_EQ(page.Seen().text, expected::PeriodReport(1));
   EXPECT_EQ(page.CheckedEra(), 3);
 }
 
 // What a screen reader is given: the controls' names, each era's and row's age, and each report
 // in a polite live region, again when the same report is written again.
-TEST_F(WebWindowTest, ScreenReadersGetNamesAgesAndEveryReport) {
-  browser.Page("Accessibility.enable");
-  const auto tree = [&] { return browser.Page("Accessibility.getFullAXTree")["nodes"]; };
-  const auto find = [](const Json& nodes, const std::string& role, const std::string& name) {
-    for (const Json& node : nodes) {
-      if (node.value("ignored", false)) continue;
-      if (node["role"]["value"] == role && node["name"]["value"] == name) return node;
-    }
-    return Json();
-  };
-  const Json nodes = tree();
-  EXPECT_FALSE(find(nodes, "radiogroup", "Име на ера").is_null());
-  EXPECT_FALSE(find(nodes, "listbox", "Име на период").is_null());
-  EXPECT_FALSE(find(nodes, "textbox", "Резултат").is_null());
-  const Json era = find(nodes, "radio", "Палеозой");
-  ASSERT_FALSE(era.is_null());
-  EXPECT_EQ(era["description"]["value"], "Палеозой: от 538,8 до 251,902 млн. години");
-  const Json row = find(nodes, "option", "Кватернер");
-  ASSERT_FALSE(row.is_null());
-  EXPECT_EQ(row["description"]["value"], "Кватернер: от 2,58 млн. години до днес");
+TEST_P(WebWindowTest, ScreenReadersGetNamesAgesAndEveryReport) {
+  if (chromium()) {
+    chromium()->Page("Accessibility.enable");
+    const auto find = [](const Json& nodes, const std::string& role, const std::string& name) {
+      for (const Json& node : nodes) {
+        if (node.value("ignored", false)) continue;
+        if (node["role"]["value"] == role && node["name"]["value"] == name) return node;
+      }
+      return Json();
+    };
+    const Json nodes = chromium()->Page("Accessibility.getFullAXTree")["nodes"];
+    EXPECT_FALSE(find(nodes, "radiogroup", "Име на ера").is_null());
+    EXPECT_FALSE(find(nodes, "listbox", "Име на период").is_null());
+    EXPECT_FALSE(find(nodes, "textbox", "Резултат").is_null());
+    const Json era = find(nodes, "radio", "Палеозой");
+    ASSERT_FALSE(era.is_null());
+    EXPECT_EQ(era["description"]["value"], "Палеозой: от 538,8 до 251,902 млн. години");
+    const Json row = find(nodes, "option", "Кватернер");
+    ASSERT_FALSE(row.is_null());
+    EXPECT_EQ(row["description"]["value"], "Кватернер: от 2,58 млн. години до днес");
+  } else {
+    NotHere(NameOf(GetParam()) + "'s driver reads no accessibility tree",
+            "the live regions are read from the page; names and ages are heard in Chromium "
+            "and through Orca");
+  }
 
   const std::string spoken =
       "Посочена ера: Палеозой\nОт тази ера са и периодите: \nДевон\nКамбрий\nКарбон\nОрдовик\n"
@@ -233,41 +251,60 @@ TEST_F(WebWindowTest, ScreenReadersGetNamesAgesAndEveryReport) {
            " && document.getElementById('" + id + "').getAttribute('role') == 'status'";
   };
   page.ClickEra(4);
-  browser.AwaitTrue(statusHolding("Announce_0"));
+  browser->AwaitTrue(statusHolding("Announce_0"));
   page.ClickEra(4);
-  browser.AwaitTrue(statusHolding("Announce_1"));
-  EXPECT_EQ(browser.Evaluate("document.getElementById('Announce_0').textContent"), "");
+  browser->AwaitTrue(statusHolding("Announce_1"));
+  EXPECT_EQ(browser->Evaluate("document.getElementById('Announce_0').textContent"), "");
 }
 
-TEST_F(WebWindowTest, LoadsNothingFromAnyOtherHostAndAllowsOnlyItsOwnOrigin) {
-  browser.Page("Network.enable");
-  ASSERT_TRUE(page.Open());
+TEST_P(WebWindowTest, LoadsNothingFromAnyOtherHostAndAllowsOnlyItsOwnOrigin) {
   page.ClickEra(0);
-  const std::vector<std::string> urls = Requests();
+  const std::vector<std::string> urls = browser->Requests();
   EXPECT_GE(urls.size(), 4u);
   for (const std::string& url : urls) EXPECT_TRUE(url.starts_with(server.Url(""))) << url;
   // Only directives that every engine knows: WebKit logs an error for each one it does not.
-  EXPECT_EQ(browser.Evaluate("document.querySelector('meta[http-equiv=Content-Security-Policy]')"
-                             ".content"),
+  EXPECT_EQ(browser->Evaluate("document.querySelector('meta[http-equiv=Content-Security-Policy]')"
+                              ".content"),
             "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
             "img-src 'self'; font-src 'self'; connect-src 'self'; worker-src 'self'; "
             "object-src 'none'; base-uri 'none'; form-action 'none'");
 }
 
-TEST_F(WebWindowTest, OpensAndAnswersWithNoNetworkAfterOneVisit) {
-  ASSERT_EQ(browser.Evaluate("navigator.serviceWorker.ready.then(() => "
-                             "navigator.serviceWorker.controller ? true : new Promise((r) => "
-                             "navigator.serviceWorker.addEventListener('controllerchange', "
-                             "() => r(true))))"),
+// The page's own downloads, as its resource timing lists them. The service worker then keeps
+// its own copy for the offline cache; the server's count includes it.
+TEST_P(WebWindowTest, TheFirstVisitDownloadsTheModuleOnce) {
+  EXPECT_EQ(browser->Evaluate("performance.getEntriesByType('resource').filter((e) => "
+                              "new URL(e.name).pathname == '/tarvinel.wasm').length"),
+            1);
+  ASSERT_EQ(browser->Evaluate("navigator.serviceWorker.ready.then(() => true)"), true);
+  const std::vector<std::string> served = server.Served();
+  std::cout << "tarvinel.wasm: the page fetched it once; the server sent it "
+            << std::count(served.begin(), served.end(), "/tarvinel.wasm")
+            << " times, with the service worker's copy" << std::endl;
+}
+
+TEST_P(WebWindowTest, TheConsoleStaysCleanThroughLoadAndUse) {
+  page.ClickEra(4);
+  page.ClickRow(13);
+  page.Key(model::Key::Tab);
+  EXPECT_EQ(browser->ConsoleProblems(server.Url("")), std::vector<std::string>());
+}
+
+TEST_P(WebWindowTest, OpensAndAnswersWithNoNetworkAfterOneVisit) {
+  ASSERT_EQ(browser->Evaluate("navigator.serviceWorker.ready.then(() => "
+                              "navigator.serviceWorker.controller ? true : new Promise((r) => "
+                              "navigator.serviceWorker.addEventListener('controllerchange', "
+                              "() => r(true))))"),
             true);
-  EXPECT_EQ(browser.Evaluate("caches.keys().then((k) => k.length == 1 && /^tarvinel-[0-9a-f]{16}$/"
-                             ".test(k[0]))"),
+  EXPECT_EQ(browser->Evaluate("caches.keys().then((k) => k.length == 1 && "
+                              "/^tarvinel-[0-9a-f]{16}$/.test(k[0]))"),
             true);
   server.Stop();
-  browser.Page("Network.enable");
-  browser.Page(
-      "Network.emulateNetworkConditions",
-      {{"offline", true}, {"latency", 0}, {"downloadThroughput", -1}, {"uploadThroughput", -1}});
+  if (chromium()) {
+    chromium()->Page(
+        "Network.emulateNetworkConditions",
+        {{"offline", true}, {"latency", 0}, {"downloadThroughput", -1}, {"uploadThroughput", -1}});
+  }
   ASSERT_TRUE(page.Open());
   page.ClickRow(13);
   EXPECT_EQ(page.Seen().text, expected::PeriodReport(13));
@@ -275,14 +312,21 @@ TEST_F(WebWindowTest, OpensAndAnswersWithNoNetworkAfterOneVisit) {
 }
 
 // A long walk of random mouse clicks and keys, compared with the model at every step.
-TEST(WebRandomWalk, MatchesTheModelAtEveryStep) {
+class WebRandomWalk : public ::testing::TestWithParam<Engine> {};
+
+TEST_P(WebRandomWalk, MatchesTheModelAtEveryStep) {
   StaticServer server(WebDist());
-  Chromium browser;
-  WebDriver driver(browser, server.Url(""));
+  const std::unique_ptr<Browser> browser = Launch(GetParam());
+  WebDriver driver(*browser, server.Url(""));
   model::ModelCheck check(driver, model::Rules{});
-  const std::string failure = model::RandomWalk(check, 20261209u, 3000);
+  const int steps = GetParam() == Engine::Chromium ? 3000 : 1000;
+  const std::string failure = model::RandomWalk(check, 20261209u, steps);
   EXPECT_TRUE(failure.empty()) << failure;
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, WebRandomWalk,
+                         ::testing::Values(Engine::Chromium, Engine::WebKit, Engine::Firefox),
+                         EngineName);
 
 }  // namespace
 }  // namespace tarvinel::testing
