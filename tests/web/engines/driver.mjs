@@ -179,8 +179,10 @@ async function webkit() {
   return {
     navigate: ({url}) => driver.get(url),
     evaluate: ({expression}) => driver.executeScript(`return (${expression});`),
+    // The pointer goes straight there: a move takes 100 ms unless told otherwise.
     click: ({x, y, modifiers}) => holding(modifiers, (actions) => actions
-        .move({x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT}).press().release()),
+        .move({x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0})
+        .press().release()),
     tap: () => {
       throw new Unsupported("WebKitWebDriver has no touch: its touch actions arrive as a mouse");
     },
