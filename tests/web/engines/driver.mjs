@@ -166,15 +166,16 @@ async function webkit() {
   const consoleOf = (url) => new Promise((resolve, reject) => {
     const shown = spawn(miniBrowser, ["--enable-write-console-messages-to-stdout=true", url],
                         {env: {...env, XDG_DATA_HOME: join(folder, "console-data")},
-                         stdio: ["ignore", "pipe", "ignore"]});
+                         stdio: ["ignore", "pipe", "pipe"]});
     let written = "";
     shown.stdout.on("data", (data) => written += data);
+    shown.stderr.on("data", (data) => written += data);
     shown.on("error", reject);
     // Long enough for the page to load, run and settle, and for the engine's warnings about it
     // (a preloaded file left unused is reported seconds after the load).
     setTimeout(() => shown.kill(), 5000);
     shown.on("exit", () => resolve(written.split("\n").filter(
-        (line) => / CONSOLE (ERROR|WARN)/.test(line))));
+        (line) => /CONSOLE ([A-Z]+ )?(ERROR|WARN)/.test(line))));
   });
   return {
     navigate: ({url}) => driver.get(url),
