@@ -23,9 +23,9 @@ void Check(bool ok, const std::string& what) {
 NodeBrowser::NodeBrowser(Engine engine) : engine_(engine) {
   const std::filesystem::path packages =
       std::filesystem::path(TARVINEL_ENGINES_DRIVER).parent_path() / "node_modules";
-  Check(std::filesystem::exists(packages),
-        "the packages that drive " + NameOf(engine) + " are not installed in " +
-            packages.string() + ": run npm ci there (scripts/dev setup does)");
+  Check(std::filesystem::exists(packages), "the packages that drive " + NameOf(engine) +
+                                               " are not installed in " + packages.string() +
+                                               ": run npm ci there (scripts/dev setup does)");
   char folder[] = "/tmp/tarvinel-engine-XXXXXX";
   Check(mkdtemp(folder) != nullptr, "cannot make a folder for the browser");
   folder_ = folder;
