@@ -58,9 +58,15 @@ else
   env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$program" >/dev/null 2>&1 &
 fi
 app=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name 'Биология' | head -n 1)
-# Without a window manager the window must be given the input focus, or Orca may stall.
-xdotool windowfocus --sync "$window"
+# Without a window manager the window must be given the input focus, or Orca may stall. On a
+# busy machine the first window found can be gone by then (Chromium replaces its first one): the
+# focus is asked for again until the window that holds it is one of the program's.
+for _ in $(seq 20); do
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name 'Биология' | tail -n 1)
+  timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null &&
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
+  sleep 0.5
+done
 sleep 3
 
 press() {  # press NAME KEY...: note the time as NAME, press the keys, let Orca speak
