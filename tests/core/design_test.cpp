@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "expected_design.hpp"
 #include "tarvinel/design.hpp"
+#include "tarvinel/reports.hpp"
 
 namespace tarvinel {
 namespace {
@@ -71,6 +73,50 @@ TEST(Design, CaptionAndAgesReadAsTheWindowShowsThem) {
   EXPECT_EQ(design::EraAge(5), "Палеопротерозой: от 2500 до 1600 млн. години");
   EXPECT_EQ(design::PeriodAge(6), "Кватернер: от 2,58 млн. години до днес");
   EXPECT_EQ(design::PeriodAge(21), "Юра: от 201,4 до 143,1 млн. години");
+}
+
+// Which arrangement each view gets: a mouse keeps the designed window wherever it fits; a
+// finger, or a view too narrow for it, gets the column upright and the row on its side.
+TEST(TouchLayout, TheRulePicksTheArrangementByPointerWidthAndOrientation) {
+  using design::touch::Arrangement;
+  struct View {
+    const char* name;
+    bool coarse;
+    int width;
+    int height;
+    Arrangement expected;
+  };
+  const View views[] = {
+      {"desktop", false, 1280, 720, Arrangement::Designed},
+      {"desktop window just wide enough", false, 461, 345, Arrangement::Designed},
+      {"desktop window too narrow", false, 460, 700, Arrangement::Column},
+      {"phone 320 x 568", true, 320, 568, Arrangement::Column},
+      {"phone 360 x 640", true, 360, 640, Arrangement::Column},
+      {"phone 390 x 844", true, 390, 844, Arrangement::Column},
+      {"phone on its side 640 x 360", true, 640, 360, Arrangement::Row},
+      {"phone on its side 844 x 390", true, 844, 390, Arrangement::Row},
+      {"tablet 768 x 1024", true, 768, 1024, Arrangement::Column},
+      {"tablet on its side 1024 x 768", true, 1024, 768, Arrangement::Row},
+  };
+  for (const View& view : views) {
+    EXPECT_EQ(design::touch::ArrangementFor(view.coarse, view.width, view.height), view.expected)
+        << view.name;
+  }
+}
+
+TEST(TouchLayout, TheBoxIsAsTallAsTheLongestReport) {
+  const FixedCatalogue catalogue;
+  std::size_t longest = 0;
+  const auto lines = [](const std::string& report) {
+    return static_cast<std::size_t>(std::count(report.begin(), report.end(), '\n'));
+  };
+  for (int era = 0; era < kEraCount; ++era) {
+    longest = std::max(longest, lines(ComposeEraReport(catalogue, era)));
+  }
+  for (std::int16_t row = 0; row < kPeriodCount; ++row) {
+    longest = std::max(longest, lines(ComposePeriodReport(catalogue, row)));
+  }
+  EXPECT_EQ(static_cast<std::size_t>(design::touch::kBoxLines), longest);
 }
 
 }  // namespace

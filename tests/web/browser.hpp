@@ -48,6 +48,9 @@ class Browser {
   virtual void Click(double x, double y, int modifiers = 0) = 0;
   // A finger on the screen and lifted; throws Unsupported where the driver has no touch.
   virtual void Tap(double x, double y) = 0;
+  // A finger put down at a point and dragged `dy` pixels down (up where negative), then lifted;
+  // throws Unsupported where the driver cannot.
+  virtual void Swipe(double x, double y, double dy) = 0;
   // A key pressed and released, named as KeyboardEvent.key names it ("Tab", "ArrowUp", "ю").
   virtual void Press(const std::string& key, int modifiers = 0) = 0;
 

@@ -214,6 +214,17 @@ void Chromium::Tap(double x, double y) {
   Page("Input.dispatchTouchEvent", {{"type", "touchEnd"}, {"touchPoints", Json::array()}});
 }
 
+void Chromium::Swipe(double x, double y, double dy) {
+  const auto touch = [&](const char* type, double at) {
+    Page("Input.dispatchTouchEvent",
+         {{"type", type}, {"touchPoints", Json::array({{{"x", x}, {"y", at}}})}});
+  };
+  constexpr int kSteps = 10;
+  touch("touchStart", y);
+  for (int step = 1; step <= kSteps; ++step) touch("touchMove", y + dy * step / kSteps);
+  Page("Input.dispatchTouchEvent", {{"type", "touchEnd"}, {"touchPoints", Json::array()}});
+}
+
 void Chromium::PressKey(const std::string& key, const std::string& code, int keyCode, int modifiers,
                         const std::string& text) {
   Json down = {{"type", text.empty() ? "rawKeyDown" : "keyDown"},

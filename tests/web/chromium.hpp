@@ -41,6 +41,7 @@ class Chromium : public Browser {
   // Real input, as the browser takes it from the system.
   void Click(double x, double y, int modifiers = 0) override;
   void Tap(double x, double y) override;
+  void Swipe(double x, double y, double dy) override;
   void Press(const std::string& key, int modifiers = 0) override;
   // A key event as the protocol gives it, down to what its fields say.
   void PressKey(const std::string& key, const std::string& code, int keyCode, int modifiers = 0,

@@ -117,6 +117,10 @@ void NodeBrowser::Click(double x, double y, int modifiers) {
 
 void NodeBrowser::Tap(double x, double y) { Ask({{"op", "tap"}, {"x", x}, {"y", y}}); }
 
+void NodeBrowser::Swipe(double x, double y, double dy) {
+  Ask({{"op", "swipe"}, {"x", x}, {"y", y}, {"dy", dy}});
+}
+
 void NodeBrowser::Press(const std::string& key, int modifiers) {
   Ask({{"op", "key"}, {"key", key}, {"modifiers", modifiers}});
 }

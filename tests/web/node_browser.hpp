@@ -24,6 +24,7 @@ class NodeBrowser : public Browser {
   Json Evaluate(const std::string& expression) override;
   void Click(double x, double y, int modifiers = 0) override;
   void Tap(double x, double y) override;
+  void Swipe(double x, double y, double dy) override;
   void Press(const std::string& key, int modifiers = 0) override;
   std::string Screenshot() override;
   void Resize(int width, int height, bool touch) override;

@@ -24,36 +24,28 @@ bool WebDriver::Open() {
 }
 
 Box WebDriver::Bounds(const std::string& id) const {
-  // WebKit gives an element's rectangle inside CSS zoom unzoomed: scaled by the zoom, it is where
-  // the element is drawn, and where a click reaches it.
-  const Json box = browser_.Evaluate(R"((() => {
-    const probe = document.createElement("div");
-    probe.style.cssText = "zoom: 2; width: 10px; height: 1px; position: absolute";
-    document.body.append(probe);
-    const unzoomed = probe.getBoundingClientRect().width < 15;
-    probe.remove();
-    const element = document.getElementById(")" +
-                                     id + R"(");
-    const r = element.getBoundingClientRect();
-    let zoom = 1;
-    for (let at = element; unzoomed && at; at = at.parentElement) {
-      zoom *= Number(getComputedStyle(at).zoom) || 1;
-    }
-    return [r.left * zoom, r.top * zoom, r.width * zoom, r.height * zoom];
-  })())");
+  const Json box = browser_.Evaluate("(() => { const r = document.getElementById('" + id +
+                                     "').getBoundingClientRect(); return [r.left, r.top, "
+                                     "r.width, r.height]; })()");
   return {box[0], box[1], box[2], box[3]};
 }
 
+void WebDriver::Pick(const Box& box, double x, int modifiers) {
+  if (touch_ && modifiers == 0) {
+    browser_.Tap(box.CentreX(), box.CentreY());
+  } else {
+    browser_.Click(box.left + x, box.CentreY(), modifiers);
+  }
+}
+
 void WebDriver::ClickEra(int era, int modifiers) {
-  const Box button = Bounds("Option1_" + std::to_string(era));
-  browser_.Click(button.left + 40, button.CentreY(), modifiers);
+  Pick(Bounds("Option1_" + std::to_string(era)), 40, modifiers);
 }
 
 void WebDriver::ClickRow(int row, int modifiers) {
   const std::string id = "List1_0-" + std::to_string(row);
   browser_.Evaluate("document.getElementById('" + id + "').scrollIntoView({block: 'nearest'})");
-  const Box bounds = Bounds(id);
-  browser_.Click(bounds.left + 20, bounds.CentreY(), modifiers);
+  Pick(Bounds(id), 20, modifiers);
 }
 
 void WebDriver::Key(model::Key key) {

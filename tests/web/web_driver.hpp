@@ -28,15 +28,20 @@ class WebDriver : public model::Driver {
 
   // Where an element is drawn, in the page's CSS pixels.
   Box Bounds(const std::string& id) const;
+  // A pick of an era or a row: a click, or with touch on and no key held, a tap at its centre.
   void ClickEra(int era, int modifiers = 0);
   void ClickRow(int row, int modifiers = 0);
+  void UseTouch(bool touch) { touch_ = touch; }
   void Key(model::Key key);
   std::optional<int> CheckedEra() const { return Seen().checkedEra; }
   int SelectedRow() const { return Seen().selectedRow; }
 
  private:
+  void Pick(const Box& box, double x, int modifiers);
+
   Browser& browser_;
   std::string url_;
+  bool touch_ = false;
 };
 
 }  // namespace tarvinel::testing

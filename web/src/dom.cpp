@@ -73,16 +73,9 @@ EM_JS(void, tarvinel_scroll_into_view, (const char* id), {
   document.getElementById(UTF8ToString(id)).scrollIntoView({block: "nearest", inline: "nearest"});
 });
 
-EM_JS(int, tarvinel_visible_rows, (const char* id, int rowHeight), {
-  return Math.floor(document.getElementById(UTF8ToString(id)).clientHeight / rowHeight);
-});
-
-EM_JS(int, tarvinel_viewport_width, (), {
-  return document.documentElement.clientWidth;
-});
-
-EM_JS(void, tarvinel_set_zoom, (const char* id, double zoom), {
-  document.getElementById(UTF8ToString(id)).style.zoom = zoom == 1 ? "" : String(zoom);
+EM_JS(int, tarvinel_visible_rows, (const char* id, const char* rowId), {
+  return Math.floor(document.getElementById(UTF8ToString(id)).clientHeight /
+                    document.getElementById(UTF8ToString(rowId)).offsetHeight);
 });
 
 EM_JS(void, tarvinel_announce, (const char* text), {
@@ -152,12 +145,10 @@ void Focus(const std::string& id) { tarvinel_focus(id.c_str()); }
 std::string FocusedId() { return Taken(tarvinel_focused_id()); }
 void ScrollIntoView(const std::string& id) { tarvinel_scroll_into_view(id.c_str()); }
 
-int VisibleRows(const std::string& id, int rowHeight) {
-  return tarvinel_visible_rows(id.c_str(), rowHeight);
+int VisibleRows(const std::string& id, const std::string& rowId) {
+  return tarvinel_visible_rows(id.c_str(), rowId.c_str());
 }
 
-int ViewportWidth() { return tarvinel_viewport_width(); }
-void SetZoom(const std::string& id, double zoom) { tarvinel_set_zoom(id.c_str(), zoom); }
 void Announce(const std::string& text) { tarvinel_announce(text.c_str()); }
 void MarkReady(const std::string& id) { tarvinel_mark_ready(id.c_str()); }
 void RegisterServiceWorker(const char* script) { tarvinel_register_service_worker(script); }

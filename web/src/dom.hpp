@@ -19,10 +19,8 @@ std::string ChildText(const std::string& id, int index);
 void Focus(const std::string& id);
 std::string FocusedId();
 void ScrollIntoView(const std::string& id);
-// How many whole rows of `rowHeight` CSS pixels a scrolling box shows.
-int VisibleRows(const std::string& id, int rowHeight);
-int ViewportWidth();
-void SetZoom(const std::string& id, double zoom);
+// How many whole rows, each as tall as the row `rowId`, a scrolling box shows.
+int VisibleRows(const std::string& id, const std::string& rowId);
 // Hands `text` to the page's polite live regions once the event being handled has ended, so a
 // screen reader speaks it after what the control itself says.
 void Announce(const std::string& text);

@@ -49,6 +49,66 @@ std::string Placed(const std::string& id, design::Twips place, Rgb background) {
          "}\n";
 }
 
+// A grid arrangement's own rules.
+std::string GridRules(const design::touch::Grid& grid) {
+  std::string areas;
+  for (const char* row : grid.areas) {
+    if (row) areas += std::string(areas.empty() ? "" : " ") + "\"" + row + "\"";
+  }
+  return "#" + std::string(kRootId) + "{grid-template-columns:" + grid.columns +
+         ";grid-template-rows:" + grid.rows + ";grid-template-areas:" + areas + "}\n";
+}
+
+// The window laid out for a finger, where the rule of the design picks it: a coarse pointer, or
+// a view narrower than the designed window; upright, a column, else a row. The same controls,
+// only placed and sized anew.
+std::string TouchStyle() {
+  using namespace design::touch;
+  const std::string px = "px";
+  const std::string gap = std::to_string(kGap) + px;
+  const std::string target = std::to_string(kTarget) + px;
+  const std::string narrow = "(max-width:" + std::to_string(kDesignedWidth - 1) + "px)";
+  const std::string touch = "(pointer:coarse)";
+  char boxHeight[64];
+  // The longest report's lines, and the empty line that its last line end opens; the box's
+  // padding and border.
+  std::snprintf(boxHeight, sizeof boxHeight, "%.1fpx",
+                (kBoxLines + 1) * kLineHeight * kBoxTextSize + 2 * 1 + 2 * 1);
+  const std::string root = "#" + std::string(kRootId);
+  std::string style =
+      "@media " + touch + "," + narrow + "{\n" + root +
+      "{display:grid;width:auto;height:100vh;height:100dvh;overflow:visible;box-sizing:border-box;"
+      "gap:" +
+      gap + ";padding:" + gap + "}\n" + root +
+      ">:not(.announcer):not(ol){position:relative;left:auto;top:auto;width:auto;height:auto}\n"
+      "#Label1_0{grid-area:title;padding:4px " +
+      gap +
+      "}\n"
+      "#Label1_1{grid-area:label;padding:4px " +
+      gap + "}\n#" + kFrameId +
+      "{grid-area:eras;align-self:start;display:grid;grid-auto-rows:" + target +
+      ";padding:22px 6px 6px}\n#" + kFrameId +
+      ">.era{position:relative;left:auto;top:auto;width:auto;height:" + target + "}\n#" + kFrameId +
+      ">.era::before{top:calc(50% - 6.5px)}\n#" + kFrameId +
+      ">.era span{position:relative;left:auto;padding:0 " + gap + " 0 22px}\n#" + kListId +
+      // Below the last row, as in the designed list, a strip that focuses the list and picks
+      // nothing.
+      "{grid-area:list;padding-bottom:" + gap + "}\n#" + kListId + " .row{height:" + target +
+      ";line-height:" + target + ";padding:0 " + gap + "}\n#" + kOutputId +
+      "{grid-area:box;font-size:" + std::to_string(kBoxTextSize) +
+      "px;line-height:" + std::to_string(kLineHeight) + ";min-height:" + boxHeight +
+      ";align-self:stretch}\n}\n";
+  const auto arrangement = [&](const char* orientation, const Grid& grid, const std::string& more) {
+    const std::string when = std::string(" and (orientation:") + orientation + ")";
+    return "@media " + touch + when + "," + narrow + when + "{\n" + GridRules(grid) + more + "}\n";
+  };
+  // Upright, the box is as tall as the longest report, and the list takes what height is left.
+  style += arrangement("portrait", kColumnGrid,
+                       "#" + std::string(kOutputId) + "{height:" + boxHeight + "}\n");
+  style += arrangement("landscape", kRowGrid, "");
+  return style;
+}
+
 std::string Label(const char* id, const char* text) {
   return std::string("<div id=\"") + id + "\" class=\"label\">" + Escaped(text) + "</div>\n";
 }
@@ -190,7 +250,7 @@ std::string PageStyle() {
       Placed("Label1_1", design::kPeriodLabel, design::BackgroundOf(design::Control::PeriodLabel));
   style += Placed(kListId, design::kPeriodList, design::BackgroundOf(design::Control::PeriodList));
   style += Placed(kOutputId, design::kOutputBox, design::BackgroundOf(design::Control::OutputBox));
-  return style;
+  return style + TouchStyle();
 }
 
 std::string WebManifest() {

@@ -91,11 +91,6 @@ EM_BOOL PageKey(int, const EmscriptenKeyboardEvent* event, void* data) {
   return static_cast<Tarvinel*>(data)->OnTab(!event->shiftKey) ? EM_TRUE : EM_FALSE;
 }
 
-EM_BOOL Resized(int, const EmscriptenUiEvent*, void* data) {
-  static_cast<Tarvinel*>(data)->OnResize();
-  return EM_FALSE;
-}
-
 }  // namespace
 
 // Click -> coordinator -> report -> box: a user's pick first changes the control as the platform's
@@ -126,12 +121,8 @@ Tarvinel::Tarvinel() {
   bound &= Bound(
       emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_FALSE, PageKey),
       "the page's keys");
-  bound &=
-      Bound(emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, EM_FALSE, Resized),
-            "the window's size");
   if (!bound) return;
   MarkCaret(caret_);
-  OnResize();
   dom::MarkReady(kRootId);
 }
 
@@ -225,7 +216,7 @@ void Tarvinel::OnRowPressed(int row) { PickRow(row); }
 bool Tarvinel::OnListKey(const std::string& key) {
   const int from = ListIndex();
   const int last = PeriodCount() - 1;
-  const int page = std::max(dom::VisibleRows(kListId, kRowHeight) - 1, 1);
+  const int page = std::max(dom::VisibleRows(kListId, RowId(0)) - 1, 1);
   const auto step = [&](int by) { return from < 0 ? 0 : std::clamp(from + by, 0, last); };
   if (key == "ArrowUp" || key == "ArrowLeft") {
     PickRow(step(-1));
@@ -267,11 +258,6 @@ bool Tarvinel::OnTab(bool forward) {
   }
   dom::Focus(StopId(design::kFocusOrder.at(next)));
   return true;
-}
-
-void Tarvinel::OnResize() {
-  constexpr double kWidth = design::kClientArea.width * 96.0 / design::kTwipsPerInch;
-  dom::SetZoom(kRootId, std::min(1.0, dom::ViewportWidth() / kWidth));
 }
 
 // Selecting the row moves the caret to it too; a row already selected keeps only the caret there.

@@ -98,4 +98,51 @@ constexpr std::size_t NextFocusStop(std::size_t from, bool forward) {
   return (from % size + (forward ? 1 : size - 1)) % size;
 }
 
+// The same window laid out for a finger: on phones and tablets, either way up, and in any view
+// too narrow for the designed window. The same controls, captions, colours and order, in a grid
+// that fills the view, every target large enough to tap, the box tall enough for the longest
+// report. Sizes are in CSS pixels.
+namespace touch {
+
+// Views narrower than this cannot show the designed window whole.
+inline constexpr int kDesignedWidth = 461;
+// The smaller side of an era button or a period row: a fingertip's target.
+inline constexpr int kTarget = 44;
+// The box's text; below 16 pixels, iOS zooms the page into the box.
+inline constexpr int kBoxTextSize = 16;
+inline constexpr double kLineHeight = 1.2;  // of the text's size
+// The longest report's lines: Палеозой's, its heading, its periods' heading and six periods.
+inline constexpr int kBoxLines = 8;
+// Between the controls, and around them.
+inline constexpr int kGap = 8;
+
+enum class Arrangement {
+  Designed,  // the designed window, as a mouse gets it
+  Column,    // upright: the title, the eras beside the list, the box below them
+  Row,       // on its side: the title, then the eras, the list and the box side by side
+};
+
+// The rule that picks the arrangement: the designed window for a fine pointer in a view wide
+// enough for it; otherwise by the view's orientation.
+constexpr Arrangement ArrangementFor(bool coarsePointer, int width, int height) {
+  if (!coarsePointer && width >= kDesignedWidth) return Arrangement::Designed;
+  return height >= width ? Arrangement::Column : Arrangement::Row;
+}
+
+// An arrangement as a grid: its columns' and rows' sizes and its areas row by row, by the names
+// "title", "eras", "label" (the list's), "list" and "box".
+struct Grid {
+  const char* columns;
+  const char* rows;
+  std::array<const char*, 4> areas;
+};
+inline constexpr Grid kColumnGrid{"auto minmax(0, 1fr)",
+                                  "auto auto minmax(0, 1fr) auto",
+                                  {"title title", "eras label", "eras list", "box box"}};
+inline constexpr Grid kRowGrid{"auto auto minmax(0, 1fr)",
+                               "auto auto minmax(0, 1fr)",
+                               {"title title title", "eras label box", "eras list box", nullptr}};
+
+}  // namespace touch
+
 }  // namespace tarvinel::design

@@ -29,23 +29,38 @@ function firstExisting(paths, what) {
   return found;
 }
 
+// Firefox takes its pointer's kind from its preferences: a coarse one, as a phone's or a
+// tablet's, needs a browser started so.
+const kCoarsePointer = {
+  "ui.primaryPointerCapabilities": 1,
+  "ui.allPointerCapabilities": 1,
+  "dom.w3c_touch_events.enabled": 1,
+};
+
 async function firefox() {
-  const browser = await puppeteer.launch({
-    browser: "firefox",
-    executablePath: firstExisting(["/usr/bin/firefox-esr", "/usr/bin/firefox"], "Firefox"),
-    headless: true,
-    defaultViewport: {width: 800, height: 600},
-  });
-  const [page] = await browser.pages();
+  let browser;
+  let page;
+  let coarse = false;
   let problems = [];
   let requests = [];
-  page.on("console", (message) => {
-    if (["error", "warn", "assert"].includes(message.type())) {
-      problems.push(`${message.type()}: ${message.text()}`);
-    }
-  });
-  page.on("pageerror", (error) => problems.push(`exception: ${error.message}`));
-  page.on("request", (request) => requests.push(request.url()));
+  const launch = async () => {
+    browser = await puppeteer.launch({
+      browser: "firefox",
+      executablePath: firstExisting(["/usr/bin/firefox-esr", "/usr/bin/firefox"], "Firefox"),
+      headless: true,
+      defaultViewport: {width: 800, height: 600},
+      extraPrefsFirefox: coarse ? kCoarsePointer : {},
+    });
+    [page] = await browser.pages();
+    page.on("console", (message) => {
+      if (["error", "warn", "assert"].includes(message.type())) {
+        problems.push(`${message.type()}: ${message.text()}`);
+      }
+    });
+    page.on("pageerror", (error) => problems.push(`exception: ${error.message}`));
+    page.on("request", (request) => requests.push(request.url()));
+  };
+  await launch();
   const modifierKeys = (modifiers) =>
       [[kShift, "Shift"], [kCtrl, "Control"], [kAlt, "Alt"]]
           .filter(([bit]) => modifiers & bit)
@@ -65,11 +80,20 @@ async function firefox() {
     evaluate: ({expression}) => page.evaluate(expression),
     click: ({x, y, modifiers}) => holding(modifiers, () => page.mouse.click(x, y)),
     tap: ({x, y}) => page.touchscreen.tap(x, y),
+    swipe: () => {
+      throw new Unsupported("a finger's drag does not scroll headless Firefox");
+    },
     key: ({key, modifiers}) => holding(modifiers, () => page.keyboard.press(key)),
     screenshot: ({file}) => page.screenshot({path: file}),
-    resize: ({width, height, touch}) =>
-        page.setViewport({width, height, isMobile: touch, hasTouch: touch,
-                          deviceScaleFactor: touch ? 2 : 1}),
+    async resize({width, height, touch}) {
+      if (touch !== coarse) {
+        await browser.close();
+        coarse = touch;
+        await launch();
+      }
+      await page.setViewport({width, height, isMobile: touch, hasTouch: touch,
+                              deviceScaleFactor: touch ? 2 : 1});
+    },
     console: () => problems,
     requests: () => requests,
     quit: () => browser.close(),
@@ -185,6 +209,9 @@ async function webkit() {
         .move({x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0})
         .press().release()),
     tap: () => {
+      throw new Unsupported("WebKitWebDriver has no touch: its touch actions arrive as a mouse");
+    },
+    swipe: () => {
       throw new Unsupported("WebKitWebDriver has no touch: its touch actions arrive as a mouse");
     },
     key: ({key, modifiers}) => holding(modifiers, (actions) => {

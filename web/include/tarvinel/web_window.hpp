@@ -36,8 +36,6 @@ class Tarvinel : public TarvinelView {
   bool OnTab(bool forward);
   void OnEraClick(int era);
   void OnRowPressed(int row);
-  // Scales the window down to fit a viewport narrower than its design.
-  void OnResize();
 
  private:
   // Selects `row` as the user's pick and reports it, when it is not already selected.
