@@ -96,9 +96,14 @@ EM_JS(void, tarvinel_mark_ready, (const char* id), {
 
 EM_JS(void, tarvinel_register_service_worker, (const char* script), {
   if ("serviceWorker" in navigator) {
-    navigator.serviceWorker.register(UTF8ToString(script)).catch(function(error) {
-      console.warn("tarvinel works online only: " + error);
-    });
+    var name = UTF8ToString(script);
+    // A second after the page is bound: starting the worker, which fetches and stores every file
+    // again, would otherwise take the processor from the first answer on a cold start.
+    setTimeout(function() {
+      navigator.serviceWorker.register(name).catch(function(error) {
+        console.warn("tarvinel works online only: " + error);
+      });
+    }, 1000);
   }
 });
 // clang-format on
