@@ -19,6 +19,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+}  // namespace
+
 void Check(bool ok, const std::string& what) {
   if (!ok) throw std::runtime_error(what);
 }
@@ -32,8 +34,6 @@ void Reap(pid_t pid, std::chrono::milliseconds limit) {
   kill(pid, SIGKILL);
   waitpid(pid, nullptr, 0);
 }
-
-}  // namespace
 
 std::string NameOf(Engine engine) {
   switch (engine) {

@@ -72,6 +72,11 @@ class Browser {
 
 std::unique_ptr<Browser> Launch(Engine engine);
 
+// Throws std::runtime_error saying `what` unless `ok`.
+void Check(bool ok, const std::string& what);
+// Waits for a child to end, for at most `limit`; kills it if it has not.
+void Reap(pid_t pid, std::chrono::milliseconds limit);
+
 // A static web server on this machine's loopback address, serving one folder.
 class StaticServer {
  public:

@@ -19,21 +19,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void Check(bool ok, const std::string& what) {
-  if (!ok) throw std::runtime_error(what);
-}
-
-// Waits for a child to end, for at most `limit`; kills it if it has not.
-void Reap(pid_t pid, std::chrono::milliseconds limit) {
-  const auto until = Clock::now() + limit;
-  while (Clock::now() < until) {
-    if (waitpid(pid, nullptr, WNOHANG) == pid) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
-}
-
 }  // namespace
 
 Chromium::Chromium() {

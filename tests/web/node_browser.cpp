@@ -12,13 +12,6 @@
 #include <thread>
 
 namespace tarvinel::testing {
-namespace {
-
-void Check(bool ok, const std::string& what) {
-  if (!ok) throw std::runtime_error(what);
-}
-
-}  // namespace
 
 NodeBrowser::NodeBrowser(Engine engine) : engine_(engine) {
   const std::filesystem::path packages =
@@ -60,15 +53,7 @@ NodeBrowser::~NodeBrowser() {
       kill(pid_, SIGTERM);
     }
     close(toDriver_);
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (waitpid(pid_, nullptr, WNOHANG) != pid_) {
-      if (std::chrono::steady_clock::now() > until) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    Reap(pid_, std::chrono::seconds(20));
   }
   if (fromDriver_ >= 0) close(fromDriver_);
   std::error_code ignored;
