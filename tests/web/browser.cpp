@@ -125,7 +125,7 @@ std::string StaticServer::Url(const std::string& file) const {
 }
 
 std::vector<std::string> StaticServer::Served() const {
-  // 127.0.0.1 - - [09/Dec/2026 12:12:04] "GET /tarvinel.wasm HTTP/1.1" 200 -
+  // 127.0.0.1 - - [09/Dec/2026 12:12:04] "GET /tarvinel.js HTTP/1.1" 200 -
   static const std::regex kGet(R"re("GET ([^ ]*) HTTP)re");
   std::vector<std::string> paths;
   std::ifstream log(log_);
