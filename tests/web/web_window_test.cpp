@@ -377,8 +377,7 @@ TEST_P(WebWindowTest, LoadsNothingFromAnyOtherHostAndAllowsOnlyItsOwnOrigin) {
 // so one download of the script is the whole of it. The service worker then keeps its own copy
 // for the offline cache; the server's count includes it.
 TEST_P(WebWindowTest, TheFirstVisitDownloadsTheModuleOnce) {
-  const std::string downloads =
-      "performance.getEntriesByType('resource').filter((e) => %).length";
+  const std::string downloads = "performance.getEntriesByType('resource').filter((e) => %).length";
   const auto count = [&](const std::string& which) {
     std::string expression = downloads;
     return browser->Evaluate(expression.replace(expression.find('%'), 1, which));
