@@ -377,10 +377,9 @@ TEST_P(WebWindowTest, LoadsNothingFromAnyOtherHostAndAllowsOnlyItsOwnOrigin) {
 // so one download of the script is the whole of it. The service worker then keeps its own copy
 // for the offline cache; the server's count includes it.
 TEST_P(WebWindowTest, TheFirstVisitDownloadsTheModuleOnce) {
-  const std::string downloads = "performance.getEntriesByType('resource').filter((e) => %).length";
   const auto count = [&](const std::string& which) {
-    std::string expression = downloads;
-    return browser->Evaluate(expression.replace(expression.find('%'), 1, which));
+    return browser->Evaluate("performance.getEntriesByType('resource').filter((e) => " + which +
+                             ").length");
   };
   EXPECT_EQ(count("new URL(e.name).pathname == '/tarvinel.js'"), 1);
   EXPECT_EQ(count("/\\.wasm$/.test(new URL(e.name).pathname)"), 0);
