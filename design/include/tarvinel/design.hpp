@@ -104,8 +104,9 @@ constexpr std::size_t NextFocusStop(std::size_t from, bool forward) {
 // report. Sizes are in CSS pixels.
 namespace touch {
 
-// Views narrower than this cannot show the designed window whole.
-inline constexpr int kDesignedWidth = 461;
+// Views narrower than this cannot show the designed window whole: its width in CSS pixels.
+inline constexpr int kDesignedWidth = kClientArea.width * 96 / kTwipsPerInch;
+static_assert(kDesignedWidth * kTwipsPerInch == kClientArea.width * 96);
 // The smaller side of an era button or a period row: a fingertip's target.
 inline constexpr int kTarget = 44;
 // The box's text; below 16 pixels, iOS zooms the page into the box.
