@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <set>
 
@@ -30,6 +31,27 @@ INSTANTIATE_TEST_SUITE_P(Texts, NumericValueTest,
                                            Conversion{".", 0}, Conversion{"-", 0},
                                            Conversion{"1e", 1}, Conversion{"1e+", 1},
                                            Conversion{"12 3", 12}, Conversion{"x4", 0}));
+
+// Up to 15 significant digits within 10^-22 to 10^22 the value is the nearest double, as the C
+// library reads it; these longer or farther ones come within two units in the last place.
+TEST(NumericValue, ReadsAsTheCLibraryDoes) {
+  for (const char* text : {"0.1", "2.5", "0.3", "123456789012345", "9.87654321e-22", "1e22",
+                           "-7e-5", "00012.5000", "4.35", "0.000000000000000000000012345"}) {
+    EXPECT_EQ(NumericValue(text), std::strtod(text, nullptr)) << text;
+  }
+  for (const char* text :
+       {"12345678901234567890123", "1e300", "1.7976931348623157e308", "2.2250738585072014e-308",
+        "0.1000000000000000055511151231257827", "5.0000000000000000001", "98765.4321e-40",
+        "3.999999999999999999999999"}) {
+    const double exact = std::strtod(text, nullptr);
+    const double unit = std::nextafter(exact, INFINITY) - exact;
+    EXPECT_NEAR(NumericValue(text), exact, 2 * unit) << text;
+  }
+  EXPECT_EQ(NumericValue("1e999"), INFINITY);
+  EXPECT_EQ(NumericValue("-1e999"), -INFINITY);
+  EXPECT_EQ(NumericValue("1e-999"), 0.0);
+  EXPECT_EQ(NumericValue("1e99999999999999999999"), INFINITY);
+}
 
 TEST(ToIndex16, RoundsHalfToEvenWithinRange) {
   EXPECT_EQ(ToIndex16(4.0), 4);
