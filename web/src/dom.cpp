@@ -44,6 +44,38 @@ EM_JS(void, tarvinel_toggle_class, (const char* id, const char* name, int on), {
   document.getElementById(UTF8ToString(id)).classList.toggle(UTF8ToString(name), on != 0);
 });
 
+EM_JS(void, tarvinel_listen, (), {
+  function forward(kind, event) {
+    var element = event.target.closest ? event.target.closest("[id]") : null;
+    var texts = [element ? element.id : "", event.key || "", event.code || ""].map(function(text) {
+      var size = lengthBytesUTF8(text) + 1;
+      var copy = _malloc(size);
+      stringToUTF8(text, copy, size);
+      return copy;
+    });
+    var flags = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
+                (event.metaKey ? 8 : 0);
+    var handled = _tarvinel_page_event(kind, texts[0], texts[1], texts[2], event.button || 0, flags);
+    texts.forEach(function(copy) { _free(copy); });
+    if (handled) event.preventDefault();
+  }
+  document.addEventListener("click", function(event) { forward(0, event); });
+  document.addEventListener("mousedown", function(event) { forward(1, event); });
+  document.addEventListener("keydown", function(event) { forward(2, event); });
+});
+
+EM_JS(int, tarvinel_exists, (const char* id), {
+  return document.getElementById(UTF8ToString(id)) ? 1 : 0;
+});
+
+EM_JS(int, tarvinel_selected_child, (const char* id), {
+  var children = document.getElementById(UTF8ToString(id)).children;
+  for (var index = 0; index < children.length; ++index) {
+    if (children[index].getAttribute("aria-selected") == "true") return index;
+  }
+  return -1;
+});
+
 EM_JS(int, tarvinel_child_count, (const char* id), {
   return document.getElementById(UTF8ToString(id)).childElementCount;
 });
@@ -115,7 +147,27 @@ std::string Taken(char* text) {
   return owned ? std::string(owned.get()) : std::string();
 }
 
+tarvinel::web::dom::Handler listener = nullptr;
+void* listenerData = nullptr;
+
 }  // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE int tarvinel_page_event(int kind, const char* target,
+                                                        const char* key, const char* code,
+                                                        int button, int flags) {
+  using tarvinel::web::dom::Event;
+  if (!listener) return 0;
+  const Event event{static_cast<Event::Kind>(kind),
+                    target,
+                    key,
+                    code,
+                    button,
+                    (flags & 1) != 0,
+                    (flags & 2) != 0,
+                    (flags & 4) != 0,
+                    (flags & 8) != 0};
+  return listener(listenerData, event) ? 1 : 0;
+}
 
 namespace tarvinel::web::dom {
 
@@ -141,7 +193,16 @@ void ToggleClass(const std::string& id, const char* name, bool on) {
   tarvinel_toggle_class(id.c_str(), name, on ? 1 : 0);
 }
 
+void Listen(Handler handler, void* data) {
+  listener = handler;
+  listenerData = data;
+  tarvinel_listen();
+}
+
+bool Exists(const std::string& id) { return tarvinel_exists(id.c_str()) != 0; }
+
 int ChildCount(const std::string& id) { return tarvinel_child_count(id.c_str()); }
+int SelectedChild(const std::string& id) { return tarvinel_selected_child(id.c_str()); }
 std::string ChildText(const std::string& id, int index) {
   return Taken(tarvinel_child_text(id.c_str(), index));
 }

@@ -1,11 +1,10 @@
 #include "tarvinel/web_window.hpp"
 
 #include <emscripten/console.h>
-#include <emscripten/html5.h>
 
 #include <algorithm>
-#include <array>
 #include <optional>
+#include <vector>
 
 #include "dom.hpp"
 #include "tarvinel/design.hpp"
@@ -14,24 +13,12 @@
 namespace tarvinel::web {
 namespace {
 
-// What a page event hands back to the window: which control, and which of them.
-struct Binding {
-  Tarvinel* window;
-  int index;
-};
-
-std::array<Binding, kEraCount> eraBindings;
-std::array<Binding, kPeriodCount> rowBindings;
-
-std::string Selector(const std::string& id) { return "#" + id; }
-
-// A control the page lacks cannot be bound: the page is not this module's, and would look alive
-// while answering nothing. Says so on the console; false then.
-bool Bound(EMSCRIPTEN_RESULT result, const std::string& target) {
-  if (result == EMSCRIPTEN_RESULT_SUCCESS) return true;
-  emscripten_console_error(
-      ("tarvinel: cannot bind " + target + " (" + std::to_string(result) + ")").c_str());
-  return false;
+// Which of `count` controls, named by `id`, the element `target` is; -1 when none.
+int IndexOf(const std::string& target, std::string (*id)(int), int count) {
+  for (int each = 0; each < count; ++each) {
+    if (id(each) == target) return each;
+  }
+  return -1;
 }
 
 std::string StopId(const design::FocusStop& stop) {
@@ -62,33 +49,8 @@ std::optional<char32_t> FirstLetter(const std::string& text) {
   return code;
 }
 
-EM_BOOL EraClicked(int, const EmscriptenMouseEvent*, void* data) {
-  const auto* binding = static_cast<const Binding*>(data);
-  binding->window->OnEraClick(binding->index);
-  return EM_FALSE;
-}
-
-EM_BOOL EraKey(int, const EmscriptenKeyboardEvent* event, void* data) {
-  const auto* binding = static_cast<const Binding*>(data);
-  return binding->window->OnEraKey(binding->index, event->key) ? EM_TRUE : EM_FALSE;
-}
-
-EM_BOOL RowPressed(int, const EmscriptenMouseEvent* event, void* data) {
-  const auto* binding = static_cast<const Binding*>(data);
-  if (event->button == 0) binding->window->OnRowPressed(binding->index);
-  return EM_FALSE;
-}
-
-EM_BOOL ListKey(int, const EmscriptenKeyboardEvent* event, void* data) {
-  if (event->ctrlKey || event->altKey || event->metaKey) return EM_FALSE;
-  return static_cast<Tarvinel*>(data)->OnListKey(event->key) ? EM_TRUE : EM_FALSE;
-}
-
-EM_BOOL PageKey(int, const EmscriptenKeyboardEvent* event, void* data) {
-  // WebKitGTK names Shift+Tab's key "Unidentified"; the key's code is still "Tab".
-  const bool tab = std::string(event->key) == "Tab" || std::string(event->code) == "Tab";
-  if (!tab || event->ctrlKey || event->altKey || event->metaKey) return EM_FALSE;
-  return static_cast<Tarvinel*>(data)->OnTab(!event->shiftKey) ? EM_TRUE : EM_FALSE;
+bool Dispatched(void* window, const dom::Event& event) {
+  return static_cast<Tarvinel*>(window)->OnPageEvent(event);
 }
 
 }  // namespace
@@ -98,32 +60,47 @@ EM_BOOL PageKey(int, const EmscriptenKeyboardEvent* event, void* data) {
 // Option1_Click or List1_Click, which composes the report from what the page shows and writes it
 // into the box through SetText; SetText hands it to the live regions too.
 Tarvinel::Tarvinel() {
+  // A control the page lacks cannot be bound: the page is not this module's, and would look
+  // alive while answering nothing. Says so on the console, and leaves the page unbound.
+  std::vector<std::string> controls{kListId, kEraNumbersId, kOutputId};
+  for (int era = 0; era < kEraCount; ++era) controls.push_back(EraId(era));
+  for (int row = 0; row < kPeriodCount; ++row) controls.push_back(RowId(row));
   bool bound = true;
-  for (int era = 0; era < kEraCount; ++era) {
-    auto& binding = eraBindings.at(static_cast<std::size_t>(era));
-    binding = {this, era};
-    const std::string selector = Selector(EraId(era));
-    bound &= Bound(emscripten_set_click_callback(selector.c_str(), &binding, EM_FALSE, EraClicked),
-                   selector);
-    bound &= Bound(emscripten_set_keydown_callback(selector.c_str(), &binding, EM_FALSE, EraKey),
-                   selector);
+  for (const std::string& id : controls) {
+    if (dom::Exists(id)) continue;
+    emscripten_console_error(("tarvinel: cannot bind #" + id).c_str());
+    bound = false;
   }
-  for (int row = 0; row < kPeriodCount; ++row) {
-    auto& binding = rowBindings.at(static_cast<std::size_t>(row));
-    binding = {this, row};
-    const std::string selector = Selector(RowId(row));
-    bound &=
-        Bound(emscripten_set_mousedown_callback(selector.c_str(), &binding, EM_FALSE, RowPressed),
-              selector);
-  }
-  const std::string list = Selector(kListId);
-  bound &= Bound(emscripten_set_keydown_callback(list.c_str(), this, EM_FALSE, ListKey), list);
-  bound &= Bound(
-      emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_FALSE, PageKey),
-      "the page's keys");
   if (!bound) return;
+  dom::Listen(Dispatched, this);
   MarkCaret(caret_);
   dom::MarkReady(kRootId);
+}
+
+// A click on an era's button picks it; a press of the main mouse button on a row picks the row.
+// Keys go to the era or the list they are pressed on, and Tab, from anywhere, to the focus order.
+bool Tarvinel::OnPageEvent(const dom::Event& event) {
+  using Kind = dom::Event::Kind;
+  if (event.kind == Kind::Click) {
+    if (const int era = IndexOf(event.target, EraId, kEraCount); era >= 0) OnEraClick(era);
+    return false;
+  }
+  if (event.kind == Kind::MouseDown) {
+    const int row = IndexOf(event.target, RowId, kPeriodCount);
+    if (row >= 0 && event.button == 0) OnRowPressed(row);
+    return false;
+  }
+  const bool modified = event.ctrl || event.alt || event.meta;
+  bool handled = false;
+  if (const int era = IndexOf(event.target, EraId, kEraCount); era >= 0) {
+    handled = OnEraKey(era, event.key);
+  } else if (event.target == kListId && !modified) {
+    handled = OnListKey(event.key);
+  }
+  // WebKitGTK names Shift+Tab's key "Unidentified"; the key's code is still "Tab".
+  const bool tab = event.key == "Tab" || event.code == "Tab";
+  if (tab && !modified) handled = OnTab(!event.shift) || handled;
+  return handled;
 }
 
 std::int16_t Tarvinel::PeriodCount() const {
@@ -139,10 +116,7 @@ std::string Tarvinel::EraNumberText(std::int16_t row) const {
 std::string Tarvinel::EraCaption(std::int16_t era) const { return dom::Text(EraId(era)); }
 
 std::int16_t Tarvinel::ListIndex() const {
-  for (std::int16_t row = 0; row < PeriodCount(); ++row) {
-    if (dom::Attribute(RowId(row), "aria-selected") == "true") return row;
-  }
-  return -1;
+  return static_cast<std::int16_t>(dom::SelectedChild(kListId));
 }
 
 // Clearing the selection leaves the caret where it was, as a list box does.

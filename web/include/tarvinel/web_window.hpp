@@ -8,6 +8,10 @@
 
 namespace tarvinel::web {
 
+namespace dom {
+struct Event;
+}
+
 // The main window of the web edition: the page's controls, already drawn from the design, bound
 // to the coordinator. Every read goes to the page itself (a row's name, an era's caption, the
 // box's text), as the user sees it. The page raises no click from the program's own writes, so
@@ -30,6 +34,9 @@ class Tarvinel : public TarvinelView {
   std::string Text() const override;
   void SetText(std::string text) override;
 
+  // What the page's click, mouse press or key press does; true when the page is to do nothing
+  // more with it.
+  bool OnPageEvent(const dom::Event& event);
   // What a key does where it is pressed; true when the page is to do nothing more with it.
   bool OnEraKey(int era, const std::string& key);
   bool OnListKey(const std::string& key);
