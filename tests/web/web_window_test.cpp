@@ -187,6 +187,29 @@ TEST_P(WebWindowTest, TheBoxIsReadOnlyAndItsTextCanBeSelected) {
             true);
 }
 
+// Each report is shown from its first line, with the caret there, however far the box had been
+// scrolled through the text before it; twice over, as the page follows the box's scrolling.
+TEST_P(WebWindowTest, AReportIsShownFromItsStartWhereverTheBoxWasScrolled) {
+  const std::string box = "document.getElementById('Text1_0')";
+  for (const int era : {4, 5}) {
+    const Box shown = page.Bounds("Text1_0");
+    browser->Click(shown.left + 20, shown.top + 10);
+    for (int page = 0; page < 4; ++page) browser->Press("PageDown");
+    browser->AwaitTrue(box + ".scrollTop > 0 && " + box + ".scrollTop + " + box +
+                       ".clientHeight >= " + box + ".scrollHeight - 1");
+    page.ClickEra(era);
+    ASSERT_EQ(page.Seen().text, expected::kEraReports[era]);
+    EXPECT_EQ(browser->Evaluate("(() => { const box = " + box +
+                                "; return box.scrollHeight > box.clientHeight; })()"),
+              true)
+        << "a report this short cannot show the box scrolled";
+    EXPECT_EQ(browser->Evaluate("(() => { const box = " + box +
+                                "; return [box.scrollTop, box.selectionStart, box.selectionEnd];"
+                                " })()"),
+              Json({0, 0, 0}));
+  }
+}
+
 // Phones and tablets, either way up, in CSS pixels.
 struct Profile {
   const char* name;
