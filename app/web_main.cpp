@@ -3,6 +3,6 @@
 // The page is already drawn; the window binds its controls and lives as long as the page does.
 int main() {
   static tarvinel::web::Tarvinel window;
-  tarvinel::web::EnableOfflineUse();
+  tarvinel::web::EnableInstalling();
   return 0;
 }

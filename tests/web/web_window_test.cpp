@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 #include <stb/stb_image.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -95,6 +99,11 @@ TEST_P(WebWindowTest, OpensWithTheStatementFocusedNothingPickedAndTheDesignedCap
   EXPECT_EQ(browser->Evaluate("document.title"), kCaption);
   EXPECT_EQ(browser->Evaluate("document.documentElement.lang"), "bg");
   EXPECT_EQ(browser->Evaluate("fetch(document.querySelector('link[rel=icon]').href)"
+                              ".then((r) => r.headers.get('content-type'))"),
+            "image/png");
+  // The page links its manifest and home-screen icon once it is bound.
+  browser->AwaitTrue("document.querySelector('link[rel=manifest]') != null");
+  EXPECT_EQ(browser->Evaluate("fetch(document.querySelector('link[rel=apple-touch-icon]').href)"
                               ".then((r) => r.headers.get('content-type'))"),
             "image/png");
   Json app;
@@ -439,6 +448,40 @@ TEST_P(WebWindowTest, OpensAndAnswersWithNoNetworkAfterOneVisit) {
   page.ClickRow(13);
   EXPECT_EQ(page.Seen().text, expected::PeriodReport(13));
   EXPECT_EQ(page.CheckedEra(), 4);
+}
+
+// A page that lacks a control the module binds is not the module's: it stays unbound, and says
+// which controls it lacks, rather than looking alive while answering nothing.
+TEST(WebPageCheck, APageWithoutAControlSaysSoAndStaysUnbound) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("tarvinel-web-lacking-" + std::to_string(getpid()));
+  std::filesystem::copy(WebDist(), folder, std::filesystem::copy_options::recursive);
+  std::string page;
+  {
+    std::ifstream in(folder / "index.html");
+    for (std::string line; std::getline(in, line);) {
+      if (line.find("id=\"Option1_3\"") == std::string::npos &&
+          line.find("id=\"List1_0-7\"") == std::string::npos) {
+        page += line + "\n";
+      }
+    }
+  }
+  std::ofstream(folder / "index.html") << page;
+  {
+    StaticServer server(folder);
+    Chromium browser;
+    browser.Navigate(server.Url(""));
+    browser.AwaitTrue("performance.getEntriesByName('" + server.Url("tarvinel.js") +
+                      "').length == 1");
+    browser.AwaitTrue("document.readyState == 'complete'");
+    EXPECT_EQ(browser.Evaluate("document.getElementById('Tarvinel').hasAttribute('data-ready')"),
+              false);
+    const std::vector<std::string> problems = browser.ConsoleProblems(server.Url(""));
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].find("tarvinel: cannot bind Option1_3 List1_0-7"), std::string::npos)
+        << problems[0];
+  }
+  std::filesystem::remove_all(folder);
 }
 
 // A long walk of random mouse clicks and keys, compared with the model at every step.

@@ -64,8 +64,14 @@ EM_JS(void, tarvinel_listen, (), {
   document.addEventListener("keydown", function(event) { forward(2, event); });
 });
 
-EM_JS(int, tarvinel_exists, (const char* id), {
-  return document.getElementById(UTF8ToString(id)) ? 1 : 0;
+EM_JS(char*, tarvinel_missing, (const char* ids), {
+  var missing = UTF8ToString(ids).split(" ").filter(function(id) {
+    return !document.getElementById(id);
+  }).join(" ");
+  var size = lengthBytesUTF8(missing) + 1;
+  var copy = _malloc(size);
+  stringToUTF8(missing, copy, size);
+  return copy;
 });
 
 EM_JS(int, tarvinel_selected_child, (const char* id), {
@@ -126,17 +132,22 @@ EM_JS(void, tarvinel_mark_ready, (const char* id), {
   document.getElementById(UTF8ToString(id)).setAttribute("data-ready", "");
 });
 
-EM_JS(void, tarvinel_register_service_worker, (const char* script), {
-  if ("serviceWorker" in navigator) {
-    var name = UTF8ToString(script);
-    // A second after the page is bound: starting the worker, which fetches and stores every file
-    // again, would otherwise take the processor from the first answer on a cold start.
-    setTimeout(function() {
-      navigator.serviceWorker.register(name).catch(function(error) {
+EM_JS(void, tarvinel_offer_installing, (const char* manifest, const char* icon, const char* worker), {
+  var links = {"manifest": UTF8ToString(manifest), "apple-touch-icon": UTF8ToString(icon)};
+  var script = UTF8ToString(worker);
+  setTimeout(function() {
+    Object.keys(links).forEach(function(rel) {
+      var link = document.createElement("link");
+      link.rel = rel;
+      link.href = links[rel];
+      document.head.appendChild(link);
+    });
+    if ("serviceWorker" in navigator) {
+      navigator.serviceWorker.register(script).catch(function(error) {
         console.warn("tarvinel works online only: " + error);
       });
-    }, 1000);
-  }
+    }
+  }, 1000);
 });
 // clang-format on
 
@@ -199,7 +210,7 @@ void Listen(Handler handler, void* data) {
   tarvinel_listen();
 }
 
-bool Exists(const std::string& id) { return tarvinel_exists(id.c_str()) != 0; }
+std::string Missing(const std::string& ids) { return Taken(tarvinel_missing(ids.c_str())); }
 
 int ChildCount(const std::string& id) { return tarvinel_child_count(id.c_str()); }
 int SelectedChild(const std::string& id) { return tarvinel_selected_child(id.c_str()); }
@@ -217,6 +228,8 @@ int VisibleRows(const std::string& id, const std::string& rowId) {
 
 void Announce(const std::string& text) { tarvinel_announce(text.c_str()); }
 void MarkReady(const std::string& id) { tarvinel_mark_ready(id.c_str()); }
-void RegisterServiceWorker(const char* script) { tarvinel_register_service_worker(script); }
+void OfferInstalling(const char* manifest, const char* icon, const char* worker) {
+  tarvinel_offer_installing(manifest, icon, worker);
+}
 
 }  // namespace tarvinel::web::dom

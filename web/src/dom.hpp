@@ -23,7 +23,8 @@ using Handler = bool (*)(void* data, const Event& event);
 // Hands every click, mouse press and key press on the page to `handler`, once the elements it
 // happened on have had it.
 void Listen(Handler handler, void* data);
-bool Exists(const std::string& id);
+// Which of the space-separated ids no element of the page has, separated the same way.
+std::string Missing(const std::string& ids);
 
 // A text box's value, or any other element's text.
 std::string Text(const std::string& id);
@@ -47,6 +48,8 @@ int VisibleRows(const std::string& id, const std::string& rowId);
 // screen reader speaks it after what the control itself says.
 void Announce(const std::string& text);
 void MarkReady(const std::string& id);
-void RegisterServiceWorker(const char* script);
+// A second from now: links the page to its manifest and its home-screen icon, and registers its
+// service worker.
+void OfferInstalling(const char* manifest, const char* icon, const char* worker);
 
 }  // namespace tarvinel::web::dom

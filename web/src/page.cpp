@@ -135,10 +135,7 @@ std::string PageMarkup(PageKind kind) {
       "\">\n<link rel=\"icon\" href=\"tarvinel-32.png\" sizes=\"32x32\" type=\"image/png\">\n"
       "<link rel=\"stylesheet\" href=\"tarvinel.css\">\n";
   if (kind == PageKind::Program) {
-    page +=
-        "<link rel=\"manifest\" href=\"tarvinel.webmanifest\">\n"
-        "<link rel=\"apple-touch-icon\" href=\"tarvinel-192.png\">\n"
-        "<script src=\"tarvinel.js\" async></script>\n";
+    page += "<script src=\"tarvinel.js\" async></script>\n";
   }
   page += "</head>\n<body>\n<main id=\"" + std::string(kRootId) + "\">\n";
   page += Label("Label1_0", design::kTitleLabelText);

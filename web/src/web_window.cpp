@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <vector>
 
 #include "dom.hpp"
 #include "tarvinel/design.hpp"
@@ -62,16 +61,13 @@ bool Dispatched(void* window, const dom::Event& event) {
 Tarvinel::Tarvinel() {
   // A control the page lacks cannot be bound: the page is not this module's, and would look
   // alive while answering nothing. Says so on the console, and leaves the page unbound.
-  std::vector<std::string> controls{kListId, kEraNumbersId, kOutputId};
-  for (int era = 0; era < kEraCount; ++era) controls.push_back(EraId(era));
-  for (int row = 0; row < kPeriodCount; ++row) controls.push_back(RowId(row));
-  bool bound = true;
-  for (const std::string& id : controls) {
-    if (dom::Exists(id)) continue;
-    emscripten_console_error(("tarvinel: cannot bind #" + id).c_str());
-    bound = false;
+  std::string controls = std::string(kListId) + " " + kEraNumbersId + " " + kOutputId;
+  for (int era = 0; era < kEraCount; ++era) controls += " " + EraId(era);
+  for (int row = 0; row < kPeriodCount; ++row) controls += " " + RowId(row);
+  if (const std::string missing = dom::Missing(controls); !missing.empty()) {
+    emscripten_console_error(("tarvinel: cannot bind " + missing).c_str());
+    return;
   }
-  if (!bound) return;
   dom::Listen(Dispatched, this);
   MarkCaret(caret_);
   dom::MarkReady(kRootId);
@@ -251,6 +247,10 @@ void Tarvinel::MarkCaret(int row) {
   dom::ScrollIntoView(RowId(row));
 }
 
-void EnableOfflineUse() { dom::RegisterServiceWorker("service-worker.js"); }
+// Only a browser that installs the page reads its manifest and home-screen icon, and only a
+// second visit uses the service worker, which fetches and stores every file again. Each, linked
+// or started with the page, takes the processor from the first answer on a cold start; so all
+// come a second after the page is bound.
+void EnableInstalling() { dom::OfferInstalling(kManifestFile, kTouchIconFile, kServiceWorkerFile); }
 
 }  // namespace tarvinel::web

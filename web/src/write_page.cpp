@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   const std::pair<std::string, std::string> files[] = {
       {folder + "/index.html", tarvinel::web::PageMarkup(PageKind::Program)},
       {folder + "/tarvinel.css", tarvinel::web::PageStyle()},
-      {folder + "/tarvinel.webmanifest", tarvinel::web::WebManifest()},
+      {folder + "/" + tarvinel::web::kManifestFile, tarvinel::web::WebManifest()},
       {argv[2], tarvinel::web::PageMarkup(PageKind::Floor)},
   };
   for (const auto& [path, content] : files) {

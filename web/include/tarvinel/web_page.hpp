@@ -9,7 +9,7 @@
 namespace tarvinel::web {
 
 enum class PageKind {
-  Program,  // the web edition itself: the script, the manifest and the service worker
+  Program,  // the web edition itself, with the script
   Floor,    // the same controls and statement, with no script: what any page costs to open
 };
 
@@ -28,6 +28,11 @@ inline constexpr const char* kListId = "List1_0";
 inline constexpr const char* kEraNumbersId = "List1_1";
 inline constexpr const char* kOutputId = "Text1_0";
 inline constexpr const char* kFrameId = "Frame1";
+
+// The files the page links to only once it is bound.
+inline constexpr const char* kManifestFile = "tarvinel.webmanifest";
+inline constexpr const char* kTouchIconFile = "tarvinel-192.png";
+inline constexpr const char* kServiceWorkerFile = "service-worker.js";
 
 // The period list's rows are this many CSS pixels high.
 inline constexpr int kRowHeight = 18;

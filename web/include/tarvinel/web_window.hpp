@@ -53,7 +53,8 @@ class Tarvinel : public TarvinelView {
   int caret_ = 0;  // the row the list's keys and focus frame stand on
 };
 
-// Lets the browser keep the page's files, so that after one visit it opens with no network.
-void EnableOfflineUse();
+// Lets the browser install the page on a home screen, and keep its files, so that after one
+// visit it opens with no network.
+void EnableInstalling();
 
 }  // namespace tarvinel::web
