@@ -197,13 +197,13 @@ TEST_P(WebWindowTest, TheBoxIsReadOnlyAndItsTextCanBeSelected) {
 }
 
 // Each report is shown from its first line, with the caret there, however far the box had been
-// scrolled through the text before it; twice over, as the page follows the box's scrolling.
+// scrolled through the text before it: the statement, then a report.
 TEST_P(WebWindowTest, AReportIsShownFromItsStartWhereverTheBoxWasScrolled) {
   const std::string box = "document.getElementById('Text1_0')";
   for (const int era : {4, 5}) {
     const Box shown = page.Bounds("Text1_0");
     browser->Click(shown.left + 20, shown.top + 10);
-    for (int page = 0; page < 4; ++page) browser->Press("PageDown");
+    for (int step = 0; step < 4; ++step) browser->Press("PageDown");
     browser->AwaitTrue(box + ".scrollTop > 0 && " + box + ".scrollTop + " + box +
                        ".clientHeight >= " + box + ".scrollHeight - 1");
     page.ClickEra(era);
@@ -453,12 +453,15 @@ TEST_P(WebWindowTest, OpensAndAnswersWithNoNetworkAfterOneVisit) {
 // A page that lacks a control the module binds is not the module's: it stays unbound, and says
 // which controls it lacks, rather than looking alive while answering nothing.
 TEST(WebPageCheck, APageWithoutAControlSaysSoAndStaysUnbound) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("tarvinel-web-lacking-" + std::to_string(getpid()));
-  std::filesystem::copy(WebDist(), folder, std::filesystem::copy_options::recursive);
+  struct Folder {
+    std::filesystem::path path;
+    ~Folder() { std::filesystem::remove_all(path); }
+  } const folder{std::filesystem::temp_directory_path() /
+                 ("tarvinel-web-lacking-" + std::to_string(getpid()))};
+  std::filesystem::copy(WebDist(), folder.path, std::filesystem::copy_options::recursive);
   std::string page;
   {
-    std::ifstream in(folder / "index.html");
+    std::ifstream in(folder.path / "index.html");
     for (std::string line; std::getline(in, line);) {
       if (line.find("id=\"Option1_3\"") == std::string::npos &&
           line.find("id=\"List1_0-7\"") == std::string::npos) {
@@ -466,9 +469,9 @@ TEST(WebPageCheck, APageWithoutAControlSaysSoAndStaysUnbound) {
       }
     }
   }
-  std::ofstream(folder / "index.html") << page;
+  std::ofstream(folder.path / "index.html") << page;
   {
-    StaticServer server(folder);
+    StaticServer server(folder.path);
     Chromium browser;
     browser.Navigate(server.Url(""));
     browser.AwaitTrue("performance.getEntriesByName('" + server.Url("tarvinel.js") +
@@ -481,7 +484,6 @@ TEST(WebPageCheck, APageWithoutAControlSaysSoAndStaysUnbound) {
     EXPECT_NE(problems[0].find("tarvinel: cannot bind Option1_3 List1_0-7"), std::string::npos)
         << problems[0];
   }
-  std::filesystem::remove_all(folder);
 }
 
 // A long walk of random mouse clicks and keys, compared with the model at every step.
