@@ -6,15 +6,13 @@
 #include <cstdlib>
 #include <memory>
 
-// Strings cross into the page as UTF-8 and come back as UTF-8 the page allocates.
+// Strings cross into the page as UTF-8 and come back as UTF-8 the page allocates
+// (tarvinelCopy, in module_start.js).
 // clang-format off
 EM_JS(char*, tarvinel_text, (const char* id), {
   var element = document.getElementById(UTF8ToString(id));
   var text = !element ? "" : element.tagName == "TEXTAREA" ? element.value : element.textContent;
-  var size = lengthBytesUTF8(text) + 1;
-  var copy = _malloc(size);
-  stringToUTF8(text, copy, size);
-  return copy;
+  return tarvinelCopy(text);
 });
 
 EM_JS(void, tarvinel_set_value, (const char* id, const char* text), {
@@ -26,10 +24,7 @@ EM_JS(void, tarvinel_set_value, (const char* id, const char* text), {
 
 EM_JS(char*, tarvinel_attribute, (const char* id, const char* name), {
   var value = document.getElementById(UTF8ToString(id)).getAttribute(UTF8ToString(name)) || "";
-  var size = lengthBytesUTF8(value) + 1;
-  var copy = _malloc(size);
-  stringToUTF8(value, copy, size);
-  return copy;
+  return tarvinelCopy(value);
 });
 
 EM_JS(void, tarvinel_set_attribute, (const char* id, const char* name, const char* value), {
@@ -47,12 +42,7 @@ EM_JS(void, tarvinel_toggle_class, (const char* id, const char* name, int on), {
 EM_JS(void, tarvinel_listen, (), {
   function forward(kind, event) {
     var element = event.target.closest ? event.target.closest("[id]") : null;
-    var texts = [element ? element.id : "", event.key || "", event.code || ""].map(function(text) {
-      var size = lengthBytesUTF8(text) + 1;
-      var copy = _malloc(size);
-      stringToUTF8(text, copy, size);
-      return copy;
-    });
+    var texts = [element ? element.id : "", event.key || "", event.code || ""].map(tarvinelCopy);
     var flags = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0) |
                 (event.metaKey ? 8 : 0);
     var handled = _tarvinel_page_event(kind, texts[0], texts[1], texts[2], event.button || 0, flags);
@@ -68,10 +58,7 @@ EM_JS(char*, tarvinel_missing, (const char* ids), {
   var missing = UTF8ToString(ids).split(" ").filter(function(id) {
     return !document.getElementById(id);
   }).join(" ");
-  var size = lengthBytesUTF8(missing) + 1;
-  var copy = _malloc(size);
-  stringToUTF8(missing, copy, size);
-  return copy;
+  return tarvinelCopy(missing);
 });
 
 EM_JS(int, tarvinel_selected_child, (const char* id), {
@@ -89,10 +76,7 @@ EM_JS(int, tarvinel_child_count, (const char* id), {
 EM_JS(char*, tarvinel_child_text, (const char* id, int index), {
   var child = document.getElementById(UTF8ToString(id)).children[index];
   var text = child ? child.textContent : "";
-  var size = lengthBytesUTF8(text) + 1;
-  var copy = _malloc(size);
-  stringToUTF8(text, copy, size);
-  return copy;
+  return tarvinelCopy(text);
 });
 
 EM_JS(void, tarvinel_focus, (const char* id), {
@@ -101,10 +85,7 @@ EM_JS(void, tarvinel_focus, (const char* id), {
 
 EM_JS(char*, tarvinel_focused_id, (), {
   var id = document.activeElement ? document.activeElement.id : "";
-  var size = lengthBytesUTF8(id) + 1;
-  var copy = _malloc(size);
-  stringToUTF8(id, copy, size);
-  return copy;
+  return tarvinelCopy(id);
 });
 
 EM_JS(void, tarvinel_scroll_into_view, (const char* id), {

@@ -22,3 +22,11 @@ Module["instantiateWasm"] = function(imports, receive) {
 // main() returns once the page is bound, and the page lives on: its return ends nothing, so it
 // need not unwind the script with an exception either.
 Module["quit"] = function() {};
+
+// A text of the page handed to the module: a copy in UTF-8, in memory the module frees.
+function tarvinelCopy(text) {
+  var size = lengthBytesUTF8(text) + 1;
+  var copy = _malloc(size);
+  stringToUTF8(text, copy, size);
+  return copy;
+}
