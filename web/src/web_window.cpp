@@ -69,7 +69,9 @@ Tarvinel::Tarvinel() {
     return;
   }
   dom::Listen(Dispatched, this);
-  MarkCaret(caret_);
+  // The list opens at its top, so its first row is in view: scrolling to it would only make the
+  // browser lay the page out before the first click can be answered.
+  dom::ToggleClass(RowId(caret_), "caret", true);
   dom::MarkReady(kRootId);
 }
 
