@@ -158,19 +158,20 @@ TEST_P(WebWindowTest, ControlsArePlacedAndPaintedAsDesigned) {
 }
 
 // The list, reached by Tab before any pick, frames its first row: the row its keys start from.
-// Headless Firefox never gives its page the focus, so it draws no focus frame at all.
 TEST_P(WebWindowTest, TabAndShiftTabVisitEveryStopInTheDesignedOrder) {
   const int order[] = {0, 1, 2, model::kFocusList, 3, 4, 5, model::kFocusOutput};
   for (const int stop : order) {
     page.Key(model::Key::Tab);
     EXPECT_EQ(page.Seen().focus, stop);
     if (stop != model::kFocusList) continue;
-    const Json frames = browser->Evaluate(
-        "document.hasFocus() ? ['List1_0-0', 'List1_0-1'].map((id) =>"
-        " getComputedStyle(document.getElementById(id)).outlineStyle) : null");
-    if (!frames.is_null()) {
-      EXPECT_EQ(frames, Json({"dotted", "none"}));
+    if (GetParam() == Engine::Firefox) {
+      NotHere("the list's focus frame: headless Firefox never gives its page the focus",
+              "the focus order only");
+      continue;
     }
+    EXPECT_EQ(browser->Evaluate("['List1_0-0', 'List1_0-1'].map((id) =>"
+                                " getComputedStyle(document.getElementById(id)).outlineStyle)"),
+              Json({"dotted", "none"}));
   }
   for (int at = 6; at >= -1; --at) {
     page.Key(model::Key::Backtab);
