@@ -85,7 +85,7 @@ bool Tarvinel::OnPageEvent(const dom::Event& event) {
   }
   if (event.kind == Kind::MouseDown) {
     const int row = IndexOf(event.target, RowId, kPeriodCount);
-    if (row >= 0 && event.button == 0) OnRowPressed(row);
+    if (row >= 0 && event.button == 0) PickRow(row);
     return false;
   }
   const bool modified = event.ctrl || event.alt || event.meta;
@@ -179,8 +179,6 @@ bool Tarvinel::OnEraKey(int era, const std::string& key) {
   if (wasChecked) OnEraClick(next);
   return true;
 }
-
-void Tarvinel::OnRowPressed(int row) { PickRow(row); }
 
 // Keys move from the selected row; from no selection they pick the first row (End the last).
 // Left and Right move like Up and Down. Space picks the first row when none is selected. A typed

@@ -37,14 +37,13 @@ class Tarvinel : public TarvinelView {
   // What the page's click, mouse press or key press does; true when the page is to do nothing
   // more with it.
   bool OnPageEvent(const dom::Event& event);
+
+ private:
   // What a key does where it is pressed; true when the page is to do nothing more with it.
   bool OnEraKey(int era, const std::string& key);
   bool OnListKey(const std::string& key);
   bool OnTab(bool forward);
   void OnEraClick(int era);
-  void OnRowPressed(int row);
-
- private:
   // Selects `row` as the user's pick and reports it, when it is not already selected.
   void PickRow(int row);
   void MarkCaret(int row);
