@@ -6,6 +6,7 @@
 // WebKitWebDriver, which speaks classic WebDriver, with MiniBrowser on a display of its own.
 import {spawn} from "node:child_process";
 import {existsSync, mkdirSync, readdirSync, writeFileSync} from "node:fs";
+import {createServer as createHttpServer} from "node:http";
 import {createServer} from "node:net";
 import {join} from "node:path";
 import {createInterface} from "node:readline";
@@ -111,6 +112,20 @@ function freePort() {
   });
 }
 
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// Polls `read` until it gives a true value, which it returns; past `limit` ms, throws with
+// `what()`.
+async function until(read, what, limit = 20000) {
+  const end = Date.now() + limit;
+  for (;;) {
+    const value = await read();
+    if (value) return value;
+    if (Date.now() > end) throw new Error(`waited ${limit} ms: ${what()}`);
+    await pause(25);
+  }
+}
+
 // A virtual display of its own, its number as Xvfb gives it.
 function startDisplay(children) {
   return new Promise((resolve, reject) => {
@@ -153,7 +168,7 @@ async function webkit() {
       if ((await fetch(`${server}/status`)).ok) break;
     } catch (error) {
       if (tries > 200) throw new Error(`WebKitWebDriver did not start: ${error}`);
-      await new Promise((resolve) => setTimeout(resolve, 25));
+      await pause(25);
     }
   }
   const driver = await new Builder().usingServer(server).withCapabilities({
@@ -168,6 +183,9 @@ async function webkit() {
       for (const child of children.reverse()) child.kill();
     }
   };
+  // The window's frame as last asked for, and what its border took from it then.
+  let frame = null;
+  let border = {width: 0, height: 0};
   const names = {
     Tab: Key.TAB, ArrowUp: Key.ARROW_UP, ArrowDown: Key.ARROW_DOWN, ArrowLeft: Key.ARROW_LEFT,
     ArrowRight: Key.ARROW_RIGHT, Home: Key.HOME, End: Key.END, PageUp: Key.PAGE_UP,
@@ -186,21 +204,44 @@ async function webkit() {
     return actions.perform();
   };
   // Since classic WebDriver reads no console, and MiniBrowser under automation writes none, the
-  // page is opened once more in a MiniBrowser of its own that writes its console out.
-  const consoleOf = (url) => new Promise((resolve, reject) => {
-    const shown = spawn(miniBrowser, ["--enable-write-console-messages-to-stdout=true", url],
+  // page is opened once more in a MiniBrowser of its own that writes its console out. It is
+  // served through a relay that tells when the page has been bound: only then, and a second
+  // later, does the page ask for its service worker. The engine's warnings about a page come up
+  // to a few seconds after its load (a preloaded file left unused, for one), so the console is
+  // read for five seconds more.
+  const consoleOf = async (url) => {
+    const served = [];
+    const relay = createHttpServer(async (request, response) => {
+      served.push(new URL(request.url, url).pathname);
+      try {
+        const answer = await fetch(new URL(request.url, url));
+        response.writeHead(answer.status, Object.fromEntries(answer.headers));
+        response.end(Buffer.from(await answer.arrayBuffer()));
+      } catch (error) {
+        response.writeHead(502).end(String(error));
+      }
+    });
+    const relayed = await new Promise((resolve) => relay.listen(0, "127.0.0.1", () =>
+        resolve(`http://127.0.0.1:${relay.address().port}${new URL(url).pathname}`)));
+    const shown = spawn(miniBrowser, ["--enable-write-console-messages-to-stdout=true", relayed],
                         {env: {...env, XDG_DATA_HOME: join(folder, "console-data")},
                          stdio: ["ignore", "pipe", "pipe"]});
     let written = "";
     shown.stdout.on("data", (data) => written += data);
     shown.stderr.on("data", (data) => written += data);
-    shown.on("error", reject);
-    // Long enough for the page to load, run and settle, and for the engine's warnings about it
-    // (a preloaded file left unused is reported seconds after the load).
-    setTimeout(() => shown.kill(), 5000);
-    shown.on("exit", () => resolve(written.split("\n").filter(
-        (line) => /CONSOLE ([A-Z]+ )?(ERROR|WARN)/.test(line))));
-  });
+    const ended = new Promise((resolve) => shown.on("close", resolve));
+    try {
+      await until(() => served.includes("/service-worker.js"),
+                  () => `the page was never bound: it asked only for ${served.join(", ")}`,
+                  60000);
+      await pause(5000);
+    } finally {
+      shown.kill();
+      await ended;
+      relay.close();
+    }
+    return written.split("\n").filter((line) => /CONSOLE ([A-Z]+ )?(ERROR|WARN)/.test(line));
+  };
   return {
     navigate: ({url}) => driver.get(url),
     evaluate: ({expression}) => driver.executeScript(`return (${expression});`),
@@ -225,12 +266,32 @@ async function webkit() {
         throw new Unsupported("WebKitWebDriver has no touch: a phone's viewport cannot be " +
                               "emulated, only a window of its size");
       }
-      // The window's size is asked for; the viewport is what is left inside its frame.
-      const window = driver.manage().window();
-      await window.setRect({width, height});
-      const [innerWidth, innerHeight] =
-          await driver.executeScript("return [innerWidth, innerHeight];");
-      await window.setRect({width: 2 * width - innerWidth, height: 2 * height - innerHeight});
+      // The window's size is asked for, and the viewport is what its frame leaves. The window
+      // manager applies a size a while after it is asked for: the page's size is read once it
+      // has moved and held still, and the frame corrected until the page measures what was asked.
+      const inner = () => driver.executeScript("return String([innerWidth, innerHeight]);");
+      let asked = {width: width + border.width, height: height + border.height};
+      let last;
+      for (let tries = 0; tries < 5; ++tries) {
+        const before = await inner();
+        const moves = asked.width !== frame?.width || asked.height !== frame?.height;
+        await driver.manage().window().setRect(frame = asked);
+        last = undefined;
+        const measured = await until(async () => {
+          const now = await inner();
+          const held = now === last && (!moves || now !== before);
+          last = now;
+          return held ? now.split(",").map(Number) : pause(100).then(() => false);
+        }, () => `the page measured ${last} after its window was asked to be ` +
+                 `${asked.width} x ${asked.height}`);
+        if (measured[0] === width && measured[1] === height) {
+          border = {width: asked.width - width, height: asked.height - height};
+          return;
+        }
+        asked = {width: asked.width + width - measured[0],
+                 height: asked.height + height - measured[1]};
+      }
+      throw new Error(`asked for a page of ${width} x ${height}, it measures ${last}`);
     },
     console: ({url}) => consoleOf(url),
     // What the page fetched, from its own resource timing: this driver has no network events.
