@@ -11,24 +11,30 @@ export XDG_RUNTIME_DIR
 XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 log=$XDG_RUNTIME_DIR/protocol.log
+# await WHAT COMMAND...: waits up to 30 s for COMMAND to succeed, else fails saying WHAT.
+await() {
+  local what=$1
+  shift
+  for _ in $(seq 300); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  echo "waited 30 s for $what; the last lines of the logs:"
+  tail -20 "$XDG_RUNTIME_DIR/weston.log" "$log" 2>/dev/null
+  exit 1
+}
 weston --backend=headless-backend.so --socket=tarvinel-test --idle-time=0 \
   >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
 weston=$!
 trap 'kill "$weston" 2>/dev/null; wait "$weston" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-for _ in $(seq 100); do
-  [ -S "$XDG_RUNTIME_DIR/tarvinel-test" ] && break
-  sleep 0.1
-done
+await "Weston's socket" test -S "$XDG_RUNTIME_DIR/tarvinel-test"
 
 env -u DISPLAY WAYLAND_DISPLAY=tarvinel-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
   "$program" 2>"$log" &
 pid=$!
-# Drawn: a buffer attached and the surface committed.
-for _ in $(seq 150); do
-  grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$log" && break
-  sleep 0.1
-done
-sleep 0.5
+# Drawn: a buffer attached, and the surface committed after it.
+await "a buffer attached and committed" awk '/wl_surface@[0-9]+\.attach\(wl_buffer@/ { attached = 1 }
+  attached && /wl_surface@[0-9]+\.commit\(\)/ { committed = 1 } END { exit !committed }' "$log"
 kill -TERM "$pid"
 wait "$pid"
 status=$?

@@ -46,8 +46,15 @@ bool Win32Driver::Open() {
   window = std::make_unique<win32::Tarvinel>(GetModuleHandleW(nullptr));
   window->Show(SW_SHOWNORMAL);
   SetForegroundWindow(window->Handle());
-  Pump();
-  return IsWindowVisible(window->Handle()) && GetFocus() == Output();
+  // Wine hands the focus over through its X display, which may take a few rounds of messages
+  // on a busy machine.
+  const ULONGLONG until = GetTickCount64() + 20000;
+  for (;;) {
+    Pump();
+    if (IsWindowVisible(window->Handle()) && GetFocus() == Output()) return true;
+    if (GetTickCount64() > until) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  }
 }
 
 void Win32Driver::Pump() {
