@@ -2,8 +2,11 @@
 #include "tarvinel/tarvinel_window.hpp"
 
 int main(int argc, char* argv[]) {
+  if (const auto status = tarvinel::AnswerWithoutWindow(argc, argv)) return *status;
   const auto app = tarvinel::StartApplication(argc, argv);
-  tarvinel::Tarvinel window;
+  const auto purpose = tarvinel::PurposeOf(*app);
+  if (!purpose) return 2;
+  tarvinel::Tarvinel window(*purpose);
   window.show();
   return app->exec();
 }

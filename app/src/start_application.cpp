@@ -2,6 +2,8 @@
 
 #include <QList>
 #include <QSocketNotifier>
+#include <QStringList>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -64,7 +66,36 @@ void CloseWindowsOnTermination(QApplication* app) {
   for (const int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
 }
 
+std::vector<std::string> Arguments(const QStringList& arguments) {
+  std::vector<std::string> read;
+  for (qsizetype at = 1; at < arguments.size(); ++at) read.push_back(arguments[at].toStdString());
+  return read;
+}
+
 }  // namespace
+
+std::optional<int> AnswerWithoutWindow(int argc, char** argv) {
+  const design::CommandLine command =
+      design::ReadCommandLine({argv + std::min(argc, 1), argv + argc});
+  if (command.ask == design::CommandLine::Ask::Help) {
+    std::fputs(design::HelpText().c_str(), stdout);
+    return 0;
+  }
+  if (command.ask == design::CommandLine::Ask::Version) {
+    std::fputs(design::VersionText(TARVINEL_VERSION).c_str(), stdout);
+    return 0;
+  }
+  return std::nullopt;
+}
+
+std::optional<design::Purpose> PurposeOf(const QApplication& app) {
+  const design::CommandLine command = design::ReadCommandLine(Arguments(app.arguments()));
+  if (command.ask == design::CommandLine::Ask::Refuse) {
+    std::fputs(design::RefusalText(command.refused).c_str(), stderr);
+    return std::nullopt;
+  }
+  return command.purpose;
+}
 
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
   QList<HeldMessage> held;

@@ -46,7 +46,46 @@ Rgb BackgroundOf(Control control, int era) {
   return kWhite;
 }
 
-std::string WindowCaption() { return std::string(kPublisherAddress) + ' ' + kWindowTitle; }
+const char* TitleLabelText(Purpose purpose) {
+  return purpose == Purpose::SelfCheck ? kSelfCheckTitle : kTitleLabelText;
+}
+
+CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine command;
+  for (const std::string& argument : arguments) {
+    if (argument == "--help") return {CommandLine::Ask::Help, Purpose::Reference, {}};
+    if (argument == "--version") return {CommandLine::Ask::Version, Purpose::Reference, {}};
+    if (argument == "--self-check") {
+      command.purpose = Purpose::SelfCheck;
+    } else if (command.refused.empty()) {
+      command.ask = CommandLine::Ask::Refuse;
+      command.refused = argument;
+    }
+  }
+  return command;
+}
+
+std::string HelpText() {
+  return "Usage: tarvinel [--self-check]\n"
+         "The six geological eras and their twenty-two periods, a teaching aid in Bulgarian.\n"
+         "\n"
+         "  --self-check  open the self-check: the box asks, the eras and the periods answer\n"
+         "  --help        show this help and end\n"
+         "  --version     show the version and end\n";
+}
+
+std::string VersionText(std::string_view version) {
+  return "tarvinel " + std::string(version) + "\n";
+}
+
+std::string RefusalText(std::string_view argument) {
+  return "tarvinel: unknown argument " + std::string(argument) + " (see tarvinel --help)\n";
+}
+
+std::string WindowCaption(Purpose purpose) {
+  return std::string(kPublisherAddress) + ' ' +
+         (purpose == Purpose::SelfCheck ? kSelfCheckTitle : kWindowTitle);
+}
 
 std::string EraAge(int era) {
   const auto at = static_cast<std::size_t>(era);

@@ -9,12 +9,18 @@ bool ModelCheck::Start() {
   if (!(opened_ ? driver_.Restart() : driver_.Open())) return false;
   opened_ = true;
   model_.emplace(driver_.Seen().text, driver_.PageStep(), rules_);
+  roundMismatch_ = rules_.selfCheck ? round_.Opened(model_->screen().text) : "";
   return true;
 }
 
 void ModelCheck::Do(const Action& action) {
   driver_.Do(action);
   model_->Apply(action);
+  if (const auto& answer = model_->answered(); answer && roundMismatch_.empty()) {
+    const std::string box = driver_.Seen().text;
+    roundMismatch_ = round_.Answered(answer->era, answer->index, box);
+    model_->Show(box);
+  }
 }
 
 std::string ModelCheck::Mismatch() const {
@@ -32,6 +38,7 @@ std::string ModelCheck::Mismatch() const {
   if (seen.focus != expected.focus) {
     out << " focus " << seen.focus << " instead of " << expected.focus << ';';
   }
+  if (!roundMismatch_.empty()) out << " round: " << roundMismatch_ << ';';
   out << driver_.Inconsistency();
   return out.str();
 }
@@ -68,7 +75,7 @@ std::vector<Action> Shrink(ModelCheck& check, std::vector<Action> failing) {
 std::string RandomWalk(ModelCheck& check, std::uint32_t seed, int steps) {
   // Shrinking reruns the walk many times over; past this length it would take too long.
   constexpr std::size_t kLongestToShrink = 400;
-  const std::vector<Action> alphabet = Alphabet();
+  const std::vector<Action> alphabet = Alphabet(check.rules().selfCheck);
   std::mt19937 random(seed);
   std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
   if (!check.Start()) return "the window did not open";

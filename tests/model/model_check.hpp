@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "self_check_model.hpp"
 #include "ui_model.hpp"
 
 namespace tarvinel::model {
@@ -34,7 +35,8 @@ class Driver {
 };
 
 // A window and the model side by side: every action goes to both, and after each the screens
-// must agree.
+// must agree. In a self-check, the round's model checks the box after each answer, and the box
+// must not change without one.
 class ModelCheck {
  public:
   ModelCheck(Driver& driver, Rules rules) : driver_(driver), rules_(rules) {}
@@ -47,12 +49,15 @@ class ModelCheck {
   std::string Mismatch() const;
   // Runs `actions` from the start; the first mismatch, with the step it came after, or empty.
   std::string Run(const std::vector<Action>& actions);
+  const Rules& rules() const { return rules_; }
 
  private:
   Driver& driver_;
   Rules rules_;
   bool opened_ = false;
   std::optional<Model> model_;
+  RoundModel round_;
+  std::string roundMismatch_;
 };
 
 // The shortest sequence found, by dropping actions one at a time, that still makes the window

@@ -25,6 +25,8 @@ Qt::Key QtKey(Key key) {
       return Qt::Key_Tab;
     case Key::Backtab:
       return Qt::Key_Backtab;
+    case Key::Enter:
+      return Qt::Key_Return;
   }
   return Qt::Key_unknown;
 }

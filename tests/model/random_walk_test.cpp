@@ -18,5 +18,14 @@ TEST_P(RandomWalkTest, MatchesTheModelAtEveryStep) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomWalkTest, ::testing::Values(1u, 20261208u, 4242u));
 
+// The self-check window: clicks and keys answer its questions, and a walk goes through rounds.
+TEST(SelfCheckWalk, MatchesTheModelAtEveryStep) {
+  QtDriver driver;
+  driver.purpose = design::Purpose::SelfCheck;
+  ModelCheck check(driver, Rules{.selfCheck = true});
+  const std::string failure = RandomWalk(check, 20261210u, 1000);
+  EXPECT_TRUE(failure.empty()) << failure;
+}
+
 }  // namespace
 }  // namespace tarvinel::model

@@ -37,6 +37,8 @@ std::string KeyName(int key) {
       return "Tab";
     case Key::Backtab:
       return "Shift+Tab";
+    case Key::Enter:
+      return "Enter";
     default:
       return "key " + std::to_string(key);
   }
@@ -44,7 +46,7 @@ std::string KeyName(int key) {
 
 }  // namespace
 
-std::vector<Action> Alphabet() {
+std::vector<Action> Alphabet(bool selfCheck) {
   std::vector<Action> actions;
   for (int era = 0; era < kEras; ++era) actions.push_back({Action::Kind::ClickEra, era});
   for (int row = 0; row < kRows; ++row) actions.push_back({Action::Kind::ClickRow, row});
@@ -52,6 +54,7 @@ std::vector<Action> Alphabet() {
   actions.push_back({Action::Kind::CtrlClickSelected});
   actions.push_back({Action::Kind::ClickBelowRows});
   for (Key key : kKeys) actions.push_back({Action::Kind::Key, static_cast<int>(key)});
+  if (selfCheck) actions.push_back({Action::Kind::Key, static_cast<int>(Key::Enter)});
   return actions;
 }
 
@@ -85,6 +88,7 @@ Model::Model(std::string statement, int pageStep, Rules rules)
 }
 
 void Model::Apply(const Action& action) {
+  if (rules_.selfCheck) return ApplySelfCheck(action);
   switch (action.kind) {
     case Action::Kind::ClickEra:
       screen_.focus = action.arg;
@@ -135,12 +139,13 @@ void Model::PickRow(int row) {
 // Keys in the list move from the selected row; with none selected they select the first row
 // (End the last). Left moves like Up. A page is the rows the list shows, less one.
 void Model::ListKey(int pressed) {
+  if (const auto to = ListKeyTarget(pressed)) PickRow(*to);
+}
+
+std::optional<int> Model::ListKeyTarget(int pressed) const {
   const Key key = static_cast<Key>(pressed);
   const int from = screen_.selectedRow;
-  if (from < 0 && rules_.listKeysFromCaret) {
-    PickRow(caret_);
-    return;
-  }
+  if (from < 0 && rules_.listKeysFromCaret) return caret_;
   int to = from;
   switch (key) {
     case Key::Up:
@@ -168,7 +173,8 @@ void Model::ListKey(int pressed) {
     default:
       break;
   }
-  if (to != from) PickRow(to);
+  if (to == from) return std::nullopt;
+  return to;
 }
 
 // On an era button Space picks it; Up and Down move the focus to the neighbouring button, and
@@ -199,6 +205,63 @@ void Model::MoveFocus(bool forward) {
   const auto at = std::find(kTabOrder.begin(), kTabOrder.end(), screen_.focus) - kTabOrder.begin();
   const auto size = static_cast<std::ptrdiff_t>(kTabOrder.size());
   screen_.focus = kTabOrder[static_cast<std::size_t>((at + (forward ? 1 : size - 1)) % size)];
+}
+
+// In a self-check, a click answers with what it is on, and Space or Enter with the era button or
+// the selected row that has the focus; keys that only move select rows and move the focus, and,
+// where the platform's arrows check era buttons, check them, without answering.
+void Model::ApplySelfCheck(const Action& action) {
+  answered_.reset();
+  const Key key = static_cast<Key>(action.arg);
+  switch (action.kind) {
+    case Action::Kind::ClickEra:
+      screen_.focus = action.arg;
+      AnswerWith(true, action.arg);
+      break;
+    case Action::Kind::ClickRow:
+      screen_.focus = kFocusList;
+      AnswerWith(false, action.arg);
+      break;
+    case Action::Kind::ReclickCheckedEra:
+      if (screen_.checkedEra) Apply({Action::Kind::ClickEra, *screen_.checkedEra});
+      break;
+    case Action::Kind::CtrlClickSelected:
+      screen_.focus = kFocusList;
+      AnswerWith(false, std::max(screen_.selectedRow, 0));
+      break;
+    case Action::Kind::ClickBelowRows:
+      screen_.focus = kFocusList;
+      break;
+    case Action::Kind::Key:
+      if (key == Key::Tab || key == Key::Backtab) {
+        MoveFocus(key == Key::Tab);
+      } else if (screen_.focus == kFocusList) {
+        if ((key == Key::Space || key == Key::Enter) && screen_.selectedRow >= 0) {
+          AnswerWith(false, screen_.selectedRow);
+        } else if (const auto to = ListKeyTarget(key == Key::Enter ? static_cast<int>(Key::Space)
+                                                                   : action.arg)) {
+          screen_.selectedRow = caret_ = *to;
+        }
+      } else if (screen_.focus != kFocusOutput) {
+        if (key == Key::Space || key == Key::Enter) {
+          AnswerWith(true, screen_.focus);
+          return;
+        }
+        // The arrows only move the focus and, where they move it, the check.
+        const Screen before = screen_;
+        EraKey(screen_.focus, action.arg);
+        screen_.selectedRow = before.selectedRow;
+        screen_.text = before.text;
+      }
+      break;
+  }
+}
+
+void Model::AnswerWith(bool era, int index) {
+  if (!era) caret_ = index;
+  answered_ = Answer{era, index};
+  screen_.checkedEra.reset();
+  screen_.selectedRow = -1;
 }
 
 }  // namespace tarvinel::model

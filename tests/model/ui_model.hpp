@@ -13,7 +13,7 @@ inline constexpr int kFocusOutput = -1;  // 0 to 5: that era's button
 inline constexpr int kFocusList = 6;
 
 // The keys of the alphabet; each window's driver presses them as its toolkit's own keys.
-enum class Key { Up, Down, Left, Home, End, PageUp, PageDown, Space, Tab, Backtab };
+enum class Key { Up, Down, Left, Home, End, PageUp, PageDown, Space, Tab, Backtab, Enter };
 
 struct Action {
   enum class Kind {
@@ -27,8 +27,8 @@ struct Action {
   int arg = 0;
 };
 
-// Every action of the alphabet.
-std::vector<Action> Alphabet();
+// Every action of the alphabet; a self-check's has Enter too.
+std::vector<Action> Alphabet(bool selfCheck = false);
 std::string Describe(const Action& action);
 std::string Describe(const std::vector<Action>& actions);
 
@@ -48,6 +48,15 @@ struct Rules {
   // With no row selected, every navigation key and Space select the list's caret row: the row
   // last selected, which an era pick leaves in place, or the first row at start.
   bool listKeysFromCaret = false;
+  // A self-check window: the box asks, a click, a tap, Space or Enter answers, keys that only move
+  // never do, and every answer clears both pickers.
+  bool selfCheck = false;
+};
+
+// An answer given in a self-check: an era, or a period row.
+struct Answer {
+  bool era;
+  int index;
 };
 
 class Model {
@@ -56,18 +65,26 @@ class Model {
 
   void Apply(const Action& action);
   const Screen& screen() const { return screen_; }
+  // In a self-check: what the last action answered, if it answered.
+  const std::optional<Answer>& answered() const { return answered_; }
+  // The box's new text, which a self-check's round decides.
+  void Show(std::string text) { screen_.text = std::move(text); }
 
  private:
   void PickEra(int era);
   void PickRow(int row);
   void ListKey(int key);
+  std::optional<int> ListKeyTarget(int key) const;
   void EraKey(int era, int key);
+  void ApplySelfCheck(const Action& action);
+  void AnswerWith(bool era, int index);
   void MoveFocus(bool forward);
 
   Screen screen_;
   int pageStep_;
   Rules rules_;
   int caret_ = 0;  // the list's caret row, where the platform keeps one
+  std::optional<Answer> answered_;
 };
 
 }  // namespace tarvinel::model

@@ -50,6 +50,7 @@ class HomeToolkitDouble : public TarvinelView {
   std::int16_t ListIndex() const override { return listIndex_; }
   void SetListIndex(std::int16_t row) override;
   void SelectEra(std::int16_t era) override;
+  void ClearEras() override { checkedEra_.reset(); }
   std::string Text() const override { return text_; }
   void SetText(std::string text) override;
 

@@ -70,6 +70,8 @@ void WebDriver::Key(model::Key key) {
       return browser_.Press("Tab");
     case model::Key::Backtab:
       return browser_.Press("Tab", kShift);
+    case model::Key::Enter:
+      return browser_.Press("Enter");
   }
 }
 

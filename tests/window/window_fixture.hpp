@@ -19,7 +19,7 @@ class WindowDriver {
  public:
   // Opens a new window; false when it could not be shown and activated.
   bool Open() {
-    window = std::make_unique<Tarvinel>();
+    window = std::make_unique<Tarvinel>(purpose);
     window->show();
     window->activateWindow();
     // The activation arrives as a window-system event: handling the waiting events is enough
@@ -97,6 +97,7 @@ class WindowDriver {
                     key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
   }
 
+  design::Purpose purpose = design::Purpose::Reference;
   std::unique_ptr<Tarvinel> window;
   // Every text the output box showed, in order (Qt empties the box on the way to a new text).
   QStringList shownTexts;

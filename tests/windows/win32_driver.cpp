@@ -24,6 +24,8 @@ UINT VirtualKey(model::Key key) {
     case model::Key::Tab:
     case model::Key::Backtab:
       return VK_TAB;
+    case model::Key::Enter:
+      return VK_RETURN;
   }
   return 0;
 }

@@ -139,6 +139,8 @@ void Tarvinel::SelectEra(std::int16_t era) {
   }
 }
 
+void Tarvinel::ClearEras() { SelectEra(-1); }
+
 // The page's text box keeps LF alone; the window's text has CR LF, as written.
 std::string Tarvinel::Text() const {
   const std::string shown = dom::Text(kOutputId);

@@ -51,6 +51,10 @@ void Tarvinel::SelectEra(std::int16_t era) {
   CheckRadioButton(window_, kOption1, kOption1 + kEraCount - 1, kOption1 + era);
 }
 
+void Tarvinel::ClearEras() {
+  for (int era = 0; era < kEraCount; ++era) CheckDlgButton(window_, kOption1 + era, BST_UNCHECKED);
+}
+
 std::string Tarvinel::Text() const { return Narrow(TextOf(output_)); }
 
 // Every report written once the window is up is also raised to screen readers.

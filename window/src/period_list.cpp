@@ -65,8 +65,13 @@ QItemSelectionModel::SelectionFlags PeriodList::selectionCommand(const QModelInd
 // down like Up and Down. Space selects the first row when none is selected and otherwise does
 // nothing: it never toggles the selection.
 void PeriodList::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select || (answering_ && enter)) {
     event->accept();
+    if (answering_ && selectedRow_ >= 0) {
+      emit Answered();
+      return;
+    }
     if (selectedRow_ < 0 && count() > 0) ShowRow(0);
     Settle();
     return;
@@ -102,6 +107,10 @@ void PeriodList::mouseMoveEvent(QMouseEvent* event) {
 void PeriodList::mouseReleaseEvent(QMouseEvent* event) {
   QListWidget::mouseReleaseEvent(event);
   Settle();
+  if (answering_ && event->button() == Qt::LeftButton && selectedRow_ >= 0 &&
+      indexAt(event->position().toPoint()).row() == selectedRow_) {
+    emit Answered();
+  }
 }
 
 void PeriodList::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -43,9 +44,13 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName, const char* text, des
 
 }  // namespace
 
-Tarvinel::Tarvinel(QWidget* parent) : QWidget(parent) {
+Tarvinel::Tarvinel(design::Purpose purpose, QWidget* parent) : QWidget(parent) {
+  if (purpose == design::Purpose::SelfCheck) {
+    const auto now = QDateTime::currentMSecsSinceEpoch();
+    selfCheck_ = std::make_unique<SelfCheck>(*this, static_cast<std::uint32_t>(now));
+  }
   setObjectName(QStringLiteral("Tarvinel"));
-  setWindowTitle(QString::fromStdString(design::WindowCaption()));
+  setWindowTitle(QString::fromStdString(design::WindowCaption(purpose)));
   setWindowIcon(QIcon(QStringLiteral(":/tarvinel/tarvinel-32.png")));
   setFixedSize(design::ToRect(design::kClientArea).size());
   QFont font(QString::fromLatin1(design::kFontFamily), design::kFontPointSize,
@@ -87,13 +92,24 @@ void Tarvinel::Restart() {
   for (QAbstractButton* era : eras_->buttons()) era->setChecked(false);
   eras_->setExclusive(true);
   periods_->Restart();
-  ShowInBox(design::kExerciseStatement);
+  if (selfCheck_) {
+    selfCheck_->Start();
+  } else {
+    ShowInBox(design::kExerciseStatement);
+  }
   output_->setFocus(Qt::OtherFocusReason);
 }
 
+PickHandler& Tarvinel::Picks() {
+  if (selfCheck_) return *selfCheck_;
+  return coordinator_;
+}
+
 QWidget* Tarvinel::MakeTitleLabel() {
-  return MakeLabel(this, "Label1_0", design::kTitleLabelText, design::kTitleLabel,
-                   design::Control::TitleLabel);
+  return MakeLabel(
+      this, "Label1_0",
+      design::TitleLabelText(selfCheck_ ? design::Purpose::SelfCheck : design::Purpose::Reference),
+      design::kTitleLabel, design::Control::TitleLabel);
 }
 
 QWidget* Tarvinel::MakeEraFrame() {
@@ -115,12 +131,22 @@ QWidget* Tarvinel::MakeEraFrame() {
     button->setToolTip(age);
     button->setAccessibleDescription(age);
     eras_->addButton(button, era);
-    connect(button, &EraButton::ClickedWhileChecked, this,
-            [this, era] { coordinator_.Option1_Click(static_cast<std::int16_t>(era)); });
+    const auto index = static_cast<std::int16_t>(era);
+    if (selfCheck_) {
+      // A click, Space or Enter answers; an arrow only moves the focus.
+      button->SetEnterClicks(true);
+      connect(button, &QAbstractButton::clicked, this,
+              [this, index] { Picks().Option1_Click(index); });
+    } else {
+      connect(button, &EraButton::ClickedWhileChecked, this,
+              [this, index] { coordinator_.Option1_Click(index); });
+    }
   }
-  connect(eras_, &QButtonGroup::idToggled, this, [this](int era, bool checked) {
-    if (checked) coordinator_.Option1_Click(static_cast<std::int16_t>(era));
-  });
+  if (!selfCheck_) {
+    connect(eras_, &QButtonGroup::idToggled, this, [this](int era, bool checked) {
+      if (checked) coordinator_.Option1_Click(static_cast<std::int16_t>(era));
+    });
+  }
   return frame;
 }
 
@@ -138,7 +164,12 @@ QWidget* Tarvinel::MakePeriodPicker() {
     item->setToolTip(age);
     item->setData(Qt::AccessibleDescriptionRole, age);
   }
-  connect(periods_, &PeriodList::Click, this, [this] { coordinator_.List1_Click(0); });
+  if (selfCheck_) {
+    periods_->SetAnswering(true);
+    connect(periods_, &PeriodList::Answered, this, [this] { Picks().List1_Click(0); });
+  } else {
+    connect(periods_, &PeriodList::Click, this, [this] { coordinator_.List1_Click(0); });
+  }
   return periods_;
 }
 
@@ -178,6 +209,15 @@ void Tarvinel::SetListIndex(std::int16_t row) { periods_->SetListIndex(row); }
 
 void Tarvinel::SelectEra(std::int16_t era) {
   if (QAbstractButton* button = eras_->button(era)) button->setChecked(true);
+}
+
+// An exclusive group keeps one button checked: it lets go of it only while it is not exclusive.
+void Tarvinel::ClearEras() {
+  QAbstractButton* checked = eras_->checkedButton();
+  if (checked == nullptr) return;
+  eras_->setExclusive(false);
+  checked->setChecked(false);
+  eras_->setExclusive(true);
 }
 
 // The box holds the text itself: every CR LF is a line break in the box, the final one too, which

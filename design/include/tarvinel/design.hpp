@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "tarvinel/catalogue.hpp"
 
@@ -65,8 +67,28 @@ inline constexpr const char* kEraFrameTitle = "Име на ера";
 inline constexpr const char* kPeriodLabelText = "Име на период";
 inline constexpr const char* kOutputBoxName = "Резултат";
 
+// The designed window answers; its self-check, of the same design, asks, and the pickers answer.
+enum class Purpose { Reference, SelfCheck };
+inline constexpr const char* kSelfCheckTitle = "Самопроверка - ера и период";
+// What the title label reads.
+const char* TitleLabelText(Purpose purpose);
+
 // The window's caption: the publisher's address, a blank, the title.
-std::string WindowCaption();
+std::string WindowCaption(Purpose purpose = Purpose::Reference);
+
+// The command line, once the toolkit has taken its own arguments: the window to open, or what to
+// say instead. --help and --version win over everything else; any other argument but
+// --self-check is refused, the first one named.
+struct CommandLine {
+  enum class Ask { Open, Help, Version, Refuse } ask = Ask::Open;
+  Purpose purpose = Purpose::Reference;
+  std::string refused;
+};
+CommandLine ReadCommandLine(const std::vector<std::string>& arguments);
+// What the program says for each, in English, every line ending in LF.
+std::string HelpText();
+std::string VersionText(std::string_view version);
+std::string RefusalText(std::string_view argument);
 
 // When an era or a period began and ended, as its tooltip and description tell it.
 std::string EraAge(int era);

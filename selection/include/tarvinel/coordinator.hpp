@@ -22,12 +22,12 @@ struct CoordinatorState {
 // The two click handlers of the window. Each moves the other side's selection, and the toolkit may
 // report that move as a click from inside the write; ClickGuard makes such nested clicks do
 // nothing.
-class Coordinator {
+class Coordinator : public PickHandler {
  public:
   explicit Coordinator(TarvinelView& view) : view_(view) {}
 
-  void Option1_Click(std::int16_t Index);
-  void List1_Click(std::int16_t Index);
+  void Option1_Click(std::int16_t Index) override;
+  void List1_Click(std::int16_t Index) override;
 
   const CoordinatorState& State() const { return state_; }
   // Forgets every pick, as when the window opens.

@@ -21,9 +21,29 @@ class TarvinelView : public CatalogueSource {
   virtual void SetListIndex(std::int16_t row) = 0;
   // Option1(era).Value = true: checks that era's button, the group unchecks the others.
   virtual void SelectEra(std::int16_t era) = 0;
+  // Unchecks every era's button.
+  virtual void ClearEras() = 0;
   // Text1(0).Text: exactly what was last written, CR LF line endings included.
   virtual std::string Text() const = 0;
   virtual void SetText(std::string text) = 0;
+};
+
+// What a window's two pickers report to: the designed window's Coordinator, or a self-check round
+// (SelfCheck), which the window holds in its place.
+class PickHandler {
+ public:
+  virtual ~PickHandler() = default;
+  virtual void Option1_Click(std::int16_t Index) = 0;
+  virtual void List1_Click(std::int16_t Index) = 0;
+  // Whether a key that only moves through a picker (an arrow, Home, End, a page key, a typed
+  // letter) picks what it reaches. Where it does not, only a click, a tap, Space or Enter picks:
+  // the window then reports Space and Enter on an era's button or on the selected row as a click.
+  virtual bool MovesPick() const { return true; }
+
+ protected:
+  PickHandler() = default;
+  PickHandler(const PickHandler&) = default;
+  PickHandler& operator=(const PickHandler&) = default;
 };
 
 }  // namespace tarvinel

@@ -62,6 +62,7 @@ class Tarvinel final : public TarvinelView {
   std::int16_t ListIndex() const override;
   void SetListIndex(std::int16_t row) override;
   void SelectEra(std::int16_t era) override;
+  void ClearEras() override;
   std::string Text() const override;
   void SetText(std::string text) override;
 

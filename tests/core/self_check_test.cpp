@@ -1,0 +1,160 @@
+#include "tarvinel/self_check.hpp"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "expected_reports.hpp"
+#include "self_check_model.hpp"
+
+namespace tarvinel {
+namespace {
+
+// The pickers and the box, without a toolkit: a user's pick changes the control, then reports.
+class Pickers : public TarvinelView {
+ public:
+  std::int16_t PeriodCount() const override { return catalogue_.PeriodCount(); }
+  std::string PeriodName(std::int16_t row) const override { return catalogue_.PeriodName(row); }
+  std::string EraNumberText(std::int16_t row) const override {
+    return catalogue_.EraNumberText(row);
+  }
+  std::string EraCaption(std::int16_t era) const override { return catalogue_.EraCaption(era); }
+  std::int16_t ListIndex() const override { return row; }
+  void SetListIndex(std::int16_t to) override { row = to; }
+  void SelectEra(std::int16_t to) override { era = to; }
+  void ClearEras() override { era.reset(); }
+  std::string Text() const override { return text; }
+  void SetText(std::string to) override { text = std::move(to); }
+
+  FixedCatalogue catalogue_;
+  std::optional<std::int16_t> era;
+  std::int16_t row = -1;
+  std::string text;
+};
+
+enum class Pick { Right, Wrong, OtherKind };
+
+// Plays a round from `seed`, each question answered with the picks `script` gives it, the box
+// checked by the model after each; a new round is started by one more pick at the end.
+class Round {
+ public:
+  explicit Round(std::uint32_t seed) : round_(pickers_, seed) {
+    round_.Start();
+    Expect(model_.Opened(pickers_.text));
+  }
+
+  void Answer(Pick pick) {
+    const bool periodAsked = model_.periodAsked();
+    const int subject = model_.subject();
+    const int rightEra = periodAsked ? expected::kPeriods[subject].era : subject;
+    const bool era = periodAsked != (pick == Pick::OtherKind);
+    int index = 0;
+    if (era) {
+      index = pick == Pick::Right ? rightEra : (rightEra + 1) % 6;
+    } else {
+      while ((expected::kPeriods[index].era == rightEra) != (pick == Pick::Right)) ++index;
+    }
+    ++(periodAsked ? periodQuestions_ : eraQuestions_);
+    if (era) {
+      pickers_.era = static_cast<std::int16_t>(index);
+      round_.Option1_Click(static_cast<std::int16_t>(index));
+    } else {
+      pickers_.row = static_cast<std::int16_t>(index);
+      round_.List1_Click(0);
+    }
+    Expect(model_.Answered(era, index, pickers_.text));
+    EXPECT_EQ(pickers_.era, std::nullopt) << "an era stays checked after " << pickers_.text;
+    EXPECT_EQ(pickers_.row, -1) << "a row stays selected after " << pickers_.text;
+  }
+
+  void Play(const std::vector<Pick>& script) {
+    for (int question = 0; question < 10; ++question) {
+      for (Pick pick : script) Answer(pick);
+    }
+    EXPECT_TRUE(model_.Over());
+  }
+
+  const std::string& Box() const { return pickers_.text; }
+  int periodQuestions_ = 0;
+  int eraQuestions_ = 0;
+
+ private:
+  static void Expect(const std::string& mismatch) { EXPECT_EQ(mismatch, "") << mismatch; }
+
+  Pickers pickers_;
+  SelfCheck round_;
+  model::RoundModel model_;
+};
+
+struct VerdictCase {
+  const char* name;
+  std::vector<Pick> script;  // the picks for every question of the round
+};
+
+void PrintTo(const VerdictCase& verdictCase, std::ostream* out) { *out << verdictCase.name; }
+
+class SelfCheckVerdicts : public ::testing::TestWithParam<VerdictCase> {};
+
+TEST_P(SelfCheckVerdicts, WholeRoundsMatchTheModelAndANewRoundFollows) {
+  int periodQuestions = 0;
+  int eraQuestions = 0;
+  for (std::uint32_t seed : {1u, 2u, 3u, 20261210u}) {
+    Round round(seed);
+    round.Play(GetParam().script);
+    periodQuestions += round.periodQuestions_;
+    eraQuestions += round.eraQuestions_;
+    round.Answer(Pick::Right);  // starts a new round, checked as its opening
+  }
+  EXPECT_GT(periodQuestions, 0);
+  EXPECT_GT(eraQuestions, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SelfCheckVerdicts,
+    ::testing::Values(VerdictCase{"RightAtOnce", {Pick::Right}},
+                      VerdictCase{"AMissThenRight", {Pick::Wrong, Pick::Right}},
+                      VerdictCase{"TwoMisses", {Pick::Wrong, Pick::Wrong}},
+                      VerdictCase{"OtherKindThenRight", {Pick::OtherKind, Pick::Right}},
+                      VerdictCase{"OtherKindSpendsNoTry",
+                                  {Pick::Wrong, Pick::OtherKind, Pick::Right}},
+                      VerdictCase{"OtherKindBetweenMisses",
+                                  {Pick::OtherKind, Pick::Wrong, Pick::OtherKind, Pick::Wrong}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every score from 0 to 20: 2 points for each of the first questions, 1 for one more where the
+// score is odd, none for the rest.
+TEST(SelfCheckScore, EveryScoreFromNoneToTwentyIsWrittenInWords) {
+  for (int points = 0; points <= 20; ++points) {
+    SCOPED_TRACE(points);
+    Round round(static_cast<std::uint32_t>(100 + points));
+    for (int question = 0; question < 10; ++question) {
+      if (question < points / 2) {
+        round.Answer(Pick::Right);
+      } else {
+        round.Answer(Pick::Wrong);
+        round.Answer(question == points / 2 && points % 2 ? Pick::Right : Pick::Wrong);
+      }
+    }
+    const std::string score = points == 1 ? "Край: 1 точка от 20.\r\n"
+                                          : "Край: " + std::to_string(points) + " точки от 20.\r\n";
+    EXPECT_NE(round.Box().find(score), std::string::npos) << round.Box();
+    EXPECT_EQ(round.Box().find("За преговор: ") == std::string::npos, points == 20);
+  }
+}
+
+TEST(SelfCheckOpening, AsksTheFirstQuestionUnderTwoLinesOfInstructions) {
+  Pickers pickers;
+  SelfCheck round(pickers, 7);
+  round.Start();
+  EXPECT_TRUE(pickers.text.starts_with(
+      "Самопроверка: десет въпроса за ерите и периодите.\r\n"
+      "Отговаряйте с бутоните на ерите или със списъка на периодите.\r\n\r\n"
+      "Въпрос 1 от 10: "))
+      << pickers.text;
+  EXPECT_FALSE(round.MovesPick());
+}
+
+}  // namespace
+}  // namespace tarvinel
