@@ -45,7 +45,7 @@ Win32Driver::~Win32Driver() {
 bool Win32Driver::Open() {
   window.reset();
   Pump();
-  window = std::make_unique<win32::Tarvinel>(GetModuleHandleW(nullptr));
+  window = std::make_unique<win32::Tarvinel>(GetModuleHandleW(nullptr), purpose);
   window->Show(SW_SHOWNORMAL);
   SetForegroundWindow(window->Handle());
   // Wine hands the focus over through its X display, which may take a few rounds of messages

@@ -37,6 +37,7 @@ class Win32Driver : public model::Driver {
   // A character typed on whatever has the focus.
   void Type(wchar_t character);
 
+  design::Purpose purpose = design::Purpose::Reference;
   win32::ComApartment com;
   std::unique_ptr<win32::Tarvinel> window;
 };

@@ -21,5 +21,16 @@ TEST_P(Win32RandomWalk, MatchesTheModelAtEveryStep) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, Win32RandomWalk, ::testing::Values(1u, 20261208u));
 
+// The self-check window: clicks and the platform's own keys answer, and a walk goes through
+// rounds.
+TEST(Win32SelfCheckWalk, MatchesTheModelAtEveryStep) {
+  Win32Driver driver;
+  driver.purpose = design::Purpose::SelfCheck;
+  model::ModelCheck check(
+      driver, {.erasArrowsPickInARing = true, .listKeysFromCaret = true, .selfCheck = true});
+  const std::string failure = model::RandomWalk(check, 20261210u, 1000);
+  EXPECT_TRUE(failure.empty()) << failure;
+}
+
 }  // namespace
 }  // namespace tarvinel::testing

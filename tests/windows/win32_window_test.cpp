@@ -294,13 +294,36 @@ TEST(Win32Program, AWindowThatCannotBeMadeIsReportedAndEndsTheProgram) {
   HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseTheWindow, nullptr, GetCurrentThreadId());
   ASSERT_NE(hook, nullptr);
   refusedBoxText.clear();
-  EXPECT_EQ(win32::RunProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL), 1);
+  EXPECT_EQ(win32::RunProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL, {}), 1);
   UnhookWindowsHookEx(hook);
   EXPECT_NE(refusedBoxText.find(L"CreateWindowExW"), std::wstring::npos)
       << win32::Narrow(refusedBoxText);
   int left = 0;
   EnumThreadWindows(GetCurrentThreadId(), CountProgramWindows, reinterpret_cast<LPARAM>(&left));
   EXPECT_EQ(left, 0) << "no window of the program is left behind";
+}
+
+// --help, --version and an argument not understood are each answered in a message box, and no
+// window is made.
+TEST(Win32Program, AnswersItsCommandLineInAMessageBox) {
+  const struct {
+    std::vector<std::string> arguments;
+    int status;
+    const wchar_t* says;
+  } kCases[] = {{{"--help"}, 0, L"Usage: tarvinel [--self-check]"},
+                {{"--self-check", "--version"}, 0, L"tarvinel 1.00"},
+                {{"--self-check", "-x"}, 2, L"tarvinel: unknown argument -x"}};
+  const win32::ComApartment com;
+  for (const auto& command : kCases) {
+    HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseTheWindow, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    refusedBoxText.clear();
+    EXPECT_EQ(win32::RunProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL, command.arguments),
+              command.status);
+    UnhookWindowsHookEx(hook);
+    EXPECT_NE(refusedBoxText.find(command.says), std::wstring::npos)
+        << win32::Narrow(refusedBoxText);
+  }
 }
 
 }  // namespace

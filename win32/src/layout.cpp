@@ -65,7 +65,51 @@ bool Tarvinel::PreTranslate(MSG& message) {
     MoveFocus((GetKeyState(VK_SHIFT) & 0x8000) == 0);
     return true;
   }
+  if (selfCheck_ && PreTranslateAnswer(message)) return true;
   return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+// In a self-check: Enter on an era button answers with it; Space or Enter on the list answers
+// with the selected row (with none selected, Space selects the caret row as the list box does,
+// and Enter likewise); a click answers with the row it is on, once the list box has selected it;
+// an arrow among the era buttons moves the focus and the check, and answers nothing.
+bool Tarvinel::PreTranslateAnswer(MSG& message) {
+  const auto found = std::find(eras_.begin(), eras_.end(), message.hwnd);
+  const bool onEra = found != eras_.end();
+  const auto era = static_cast<std::int16_t>(found - eras_.begin());
+  if (message.message == WM_KEYDOWN) {
+    const auto key = message.wParam;
+    if (onEra && key == VK_RETURN) {
+      selfCheck_->Option1_Click(era);
+      return true;
+    }
+    if (message.hwnd == list_ && (key == VK_SPACE || key == VK_RETURN)) {
+      if (ListIndex() >= 0) {
+        selfCheck_->List1_Click(0);
+        return true;
+      }
+      if (key == VK_RETURN) {
+        SendMessageW(list_, LB_SETCURSEL, SendMessageW(list_, LB_GETCARETINDEX, 0, 0), 0);
+        return true;
+      }
+      return false;
+    }
+    if (onEra && (key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT)) {
+      moving_ = true;
+      const bool handled = IsDialogMessageW(window_, &message) != FALSE;
+      moving_ = false;
+      return handled;
+    }
+  }
+  if (message.message == WM_LBUTTONUP && message.hwnd == list_) {
+    DispatchMessageW(&message);
+    const auto at = SendMessageW(list_, LB_ITEMFROMPOINT, 0, message.lParam);
+    if (HIWORD(at) == 0 && static_cast<std::int16_t>(LOWORD(at)) == ListIndex()) {
+      selfCheck_->List1_Click(0);
+    }
+    return true;
+  }
+  return false;
 }
 
 // Tab visits every control in the designed order, each era button included. An auto radio

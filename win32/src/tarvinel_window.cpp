@@ -50,17 +50,20 @@ design::Control DesignedControl(int id) {
 
 }  // namespace
 
-Tarvinel::Tarvinel(HINSTANCE instance)
+Tarvinel::Tarvinel(HINSTANCE instance, design::Purpose purpose)
     : instance_(instance),
       brushes_(std::make_unique<Brushes>()),
       tooltips_(std::make_unique<Tooltips>()) {
+  if (purpose == design::Purpose::SelfCheck) {
+    selfCheck_ = std::make_unique<SelfCheck>(*this, static_cast<std::uint32_t>(GetTickCount64()));
+  }
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   if (!RegisterWindowClass()) {
     Fail(L"RegisterClassExW");
     return;
   }
-  const std::wstring caption = Wide(design::WindowCaption());
+  const std::wstring caption = Wide(design::WindowCaption(purpose));
   if (!CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, caption.c_str(), kWindowStyle,
                        CW_USEDEFAULT, CW_USEDEFAULT, 480, 400, nullptr, nullptr, instance_, this)) {
     Fail(L"CreateWindowExW");
@@ -78,7 +81,16 @@ Tarvinel::Tarvinel(HINSTANCE instance)
   tooltips_->Make(window_, eras_, list_);
   NameForAssistiveTechnology(list_, output_);
   Layout();
-  SetText(design::kExerciseStatement);
+  if (selfCheck_) {
+    selfCheck_->Start();
+  } else {
+    SetText(design::kExerciseStatement);
+  }
+}
+
+PickHandler& Tarvinel::Picks() {
+  if (selfCheck_) return *selfCheck_;
+  return coordinator_;
 }
 
 Tarvinel::~Tarvinel() {
@@ -124,7 +136,10 @@ HWND Tarvinel::MakeControl(const wchar_t* kind, const std::string& text, DWORD s
 }
 
 void Tarvinel::MakeLabels() {
-  MakeControl(L"STATIC", design::kTitleLabelText, SS_CENTER, kLabel1Title);
+  MakeControl(
+      L"STATIC",
+      design::TitleLabelText(selfCheck_ ? design::Purpose::SelfCheck : design::Purpose::Reference),
+      SS_CENTER, kLabel1Title);
 }
 
 void Tarvinel::MakeEraFrame() {
@@ -183,8 +198,8 @@ LRESULT Tarvinel::Answer(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Tarvinel::OnCommand(int id, int code) {
   if (const int era = EraOfControl(id); era >= 0 && code == BN_CLICKED) {
-    coordinator_.Option1_Click(static_cast<std::int16_t>(era));
-  } else if (id == kList1 && code == LBN_SELCHANGE) {
+    if (!moving_) Picks().Option1_Click(static_cast<std::int16_t>(era));
+  } else if (id == kList1 && code == LBN_SELCHANGE && !selfCheck_) {
     coordinator_.List1_Click(0);
   }
   return 0;

@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "tarvinel/coordinator.hpp"
+#include "tarvinel/design.hpp"
+#include "tarvinel/self_check.hpp"
 #include "tarvinel/tarvinel_view.hpp"
 #include "tarvinel/win32_owned.hpp"
 #include "tarvinel/win32_text.hpp"
@@ -31,12 +34,14 @@ enum ControlId : int {
 // list box that notifies, a read-only multi-line edit box and two static labels, placed and
 // coloured as designed at the window's DPI, and bound to the coordinator. The controls raise no
 // notification for the coordinator's own writes (LB_SETCURSEL, BM_SETCHECK), so the guard is
-// only ever met idle. Screen readers get the controls' names when COM runs on the thread.
+// only ever met idle. Screen readers get the controls' names when COM runs on the thread. In a
+// self-check the window holds a round in place of the coordinator: a click, Space or Enter
+// answers, and the arrows, which move the focus and the check, and a list's moves never do.
 class Tarvinel final : public TarvinelView {
  public:
   // Creates the window with its designed content, not yet shown. Where that fails, Failure()
   // names the step and Handle() may be null.
-  explicit Tarvinel(HINSTANCE instance);
+  explicit Tarvinel(HINSTANCE instance, design::Purpose purpose = design::Purpose::Reference);
   ~Tarvinel() override;
   Tarvinel(const Tarvinel&) = delete;
   Tarvinel& operator=(const Tarvinel&) = delete;
@@ -89,6 +94,8 @@ class Tarvinel final : public TarvinelView {
   void Place(HWND control, int left, int top, int width, int height) const;
   int Pixels(int twips) const;
   void MoveFocus(bool forward);
+  bool PreTranslateAnswer(MSG& message);
+  PickHandler& Picks();
 
   HINSTANCE instance_;
   std::wstring failure_;
@@ -102,13 +109,19 @@ class Tarvinel final : public TarvinelView {
   std::unique_ptr<Brushes> brushes_;
   std::unique_ptr<Tooltips> tooltips_;
   Coordinator coordinator_{*this};
+  std::unique_ptr<SelfCheck> selfCheck_;
+  bool moving_ = false;  // an arrow key is moving among the era buttons
 };
 
 // Runs the program's message loop until the window is closed; returns the exit code.
 int RunMessageLoop(Tarvinel& window);
 
-// The program: creates the window and shows it, then runs until it is closed and returns 0. Where
-// the window cannot be made, says so in a message box and returns 1.
-int RunProgram(HINSTANCE instance, int show);
+// The program: creates the window the command line asks for and shows it, then runs until it is
+// closed and returns 0. Where the window cannot be made, says so in a message box and returns 1.
+// --help and --version are answered in a message box (status 0), and so is an argument not
+// understood (status 2).
+int RunProgram(HINSTANCE instance, int show, const std::vector<std::string>& arguments);
+// The program's arguments, its name left out, as the C runtime split them.
+std::vector<std::string> ProgramArguments();
 
 }  // namespace tarvinel::win32
