@@ -144,17 +144,5 @@ TEST(SelfCheckScore, EveryScoreFromNoneToTwentyIsWrittenInWords) {
   }
 }
 
-TEST(SelfCheckOpening, AsksTheFirstQuestionUnderTwoLinesOfInstructions) {
-  Pickers pickers;
-  SelfCheck round(pickers, 7);
-  round.Start();
-  EXPECT_TRUE(pickers.text.starts_with(
-      "Самопроверка: десет въпроса за ерите и периодите.\r\n"
-      "Отговаряйте с бутоните на ерите или със списъка на периодите.\r\n\r\n"
-      "Въпрос 1 от 10: "))
-      << pickers.text;
-  EXPECT_FALSE(round.MovesPick());
-}
-
 }  // namespace
 }  // namespace tarvinel
