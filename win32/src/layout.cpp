@@ -65,7 +65,7 @@ bool Tarvinel::PreTranslate(MSG& message) {
     MoveFocus((GetKeyState(VK_SHIFT) & 0x8000) == 0);
     return true;
   }
-  if (selfCheck_ && PreTranslateAnswer(message)) return true;
+  if (!Picks().MovesPick() && PreTranslateAnswer(message)) return true;
   return IsDialogMessageW(window_, &message) != FALSE;
 }
 
@@ -80,12 +80,12 @@ bool Tarvinel::PreTranslateAnswer(MSG& message) {
   if (message.message == WM_KEYDOWN) {
     const auto key = message.wParam;
     if (onEra && key == VK_RETURN) {
-      selfCheck_->Option1_Click(era);
+      Picks().Option1_Click(era);
       return true;
     }
     if (message.hwnd == list_ && (key == VK_SPACE || key == VK_RETURN)) {
       if (ListIndex() >= 0) {
-        selfCheck_->List1_Click(0);
+        Picks().List1_Click(0);
         return true;
       }
       if (key == VK_RETURN) {
@@ -105,7 +105,7 @@ bool Tarvinel::PreTranslateAnswer(MSG& message) {
     DispatchMessageW(&message);
     const auto at = SendMessageW(list_, LB_ITEMFROMPOINT, 0, message.lParam);
     if (HIWORD(at) == 0 && static_cast<std::int16_t>(LOWORD(at)) == ListIndex()) {
-      selfCheck_->List1_Click(0);
+      Picks().List1_Click(0);
     }
     return true;
   }

@@ -199,8 +199,8 @@ LRESULT Tarvinel::Answer(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT Tarvinel::OnCommand(int id, int code) {
   if (const int era = EraOfControl(id); era >= 0 && code == BN_CLICKED) {
     if (!moving_) Picks().Option1_Click(static_cast<std::int16_t>(era));
-  } else if (id == kList1 && code == LBN_SELCHANGE && !selfCheck_) {
-    coordinator_.List1_Click(0);
+  } else if (id == kList1 && code == LBN_SELCHANGE && Picks().MovesPick()) {
+    Picks().List1_Click(0);
   }
   return 0;
 }

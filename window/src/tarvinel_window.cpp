@@ -132,7 +132,7 @@ QWidget* Tarvinel::MakeEraFrame() {
     button->setAccessibleDescription(age);
     eras_->addButton(button, era);
     const auto index = static_cast<std::int16_t>(era);
-    if (selfCheck_) {
+    if (!Picks().MovesPick()) {
       // A click, Space or Enter answers; an arrow only moves the focus.
       button->SetEnterClicks(true);
       connect(button, &QAbstractButton::clicked, this,
@@ -142,7 +142,7 @@ QWidget* Tarvinel::MakeEraFrame() {
               [this, index] { coordinator_.Option1_Click(index); });
     }
   }
-  if (!selfCheck_) {
+  if (Picks().MovesPick()) {
     connect(eras_, &QButtonGroup::idToggled, this, [this](int era, bool checked) {
       if (checked) coordinator_.Option1_Click(static_cast<std::int16_t>(era));
     });
@@ -164,7 +164,7 @@ QWidget* Tarvinel::MakePeriodPicker() {
     item->setToolTip(age);
     item->setData(Qt::AccessibleDescriptionRole, age);
   }
-  if (selfCheck_) {
+  if (!Picks().MovesPick()) {
     periods_->SetAnswering(true);
     connect(periods_, &PeriodList::Answered, this, [this] { Picks().List1_Click(0); });
   } else {
