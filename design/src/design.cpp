@@ -50,6 +50,10 @@ const char* TitleLabelText(Purpose purpose) {
   return purpose == Purpose::SelfCheck ? kSelfCheckTitle : kTitleLabelText;
 }
 
+const char* PageLinkText(Purpose purpose) {
+  return purpose == Purpose::SelfCheck ? kReferenceLinkText : kSelfCheckLinkText;
+}
+
 CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
   CommandLine command;
   for (const std::string& argument : arguments) {

@@ -8,10 +8,6 @@
 namespace tarvinel {
 namespace {
 
-constexpr std::string_view kOpening =
-    "Самопроверка: десет въпроса за ерите и периодите.\r\n"
-    "Отговаряйте с бутоните на ерите или със списъка на периодите.\r\n";
-
 std::string PointsText(int points) {
   return std::to_string(points) + (points == 1 ? " точка" : " точки");
 }
@@ -39,7 +35,7 @@ void SelfCheck::Start() {
   points_ = 0;
   firstTries_ = 0;
   toRevise_.clear();
-  Show(std::string(kOpening), Asked());
+  Show(std::string(kSelfCheckOpening), Asked());
 }
 
 std::int16_t SelfCheck::EraOfPeriod(std::int16_t row) const {

@@ -4,6 +4,7 @@
 
 #include "tarvinel/catalogue.hpp"
 #include "tarvinel/design.hpp"
+#include "tarvinel/self_check.hpp"
 
 namespace tarvinel::web {
 namespace {
@@ -97,7 +98,9 @@ std::string TouchStyle() {
       ";line-height:" + target + ";padding:0 " + gap + "}\n#" + kOutputId +
       "{grid-area:box;font-size:" + std::to_string(kBoxTextSize) +
       "px;line-height:" + std::to_string(kLineHeight) + ";min-height:" + boxHeight +
-      ";align-self:stretch}\n}\n";
+      ";align-self:stretch}\n#" + kLinkId +
+      "{grid-area:link;display:flex;align-items:center;min-width:" + target +
+      ";min-height:" + target + ";padding:0 " + gap + "}\n}\n";
   const auto arrangement = [&](const char* orientation, const Grid& grid, const std::string& more) {
     const std::string when = std::string(" and (orientation:") + orientation + ")";
     return "@media " + touch + when + "," + narrow + when + "{\n" + GridRules(grid) + more + "}\n";
@@ -109,8 +112,9 @@ std::string TouchStyle() {
   return style;
 }
 
-std::string Label(const char* id, const char* text) {
-  return std::string("<div id=\"") + id + "\" class=\"label\">" + Escaped(text) + "</div>\n";
+std::string Label(const char* tag, const char* id, const char* text) {
+  return std::string("<") + tag + " id=\"" + id + "\" class=\"label\">" + Escaped(text) + "</" +
+         tag + ">\n";
 }
 
 }  // namespace
@@ -124,12 +128,17 @@ std::string ContentSecurityPolicy() {
          "worker-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'";
 }
 
-std::string PageMarkup(PageKind kind) {
+std::string PageFile(design::Purpose purpose) {
+  return purpose == design::Purpose::SelfCheck ? "self-check.html" : "index.html";
+}
+
+std::string PageMarkup(PageKind kind, design::Purpose purpose) {
+  const bool selfCheck = purpose == design::Purpose::SelfCheck;
   std::string page =
       "<!DOCTYPE html>\n<html lang=\"bg\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
       "<meta http-equiv=\"Content-Security-Policy\" content=\"" +
-      ContentSecurityPolicy() + "\">\n<title>" + Escaped(design::WindowCaption()) +
+      ContentSecurityPolicy() + "\">\n<title>" + Escaped(design::WindowCaption(purpose)) +
       "</title>\n<meta name=\"theme-color\" content=\"" +
       Css(design::BackgroundOf(design::Control::Window)) +
       "\">\n<link rel=\"icon\" href=\"tarvinel-32.png\" sizes=\"32x32\" type=\"image/png\">\n"
@@ -137,8 +146,10 @@ std::string PageMarkup(PageKind kind) {
   if (kind == PageKind::Program) {
     page += "<script src=\"tarvinel.js\" async></script>\n";
   }
-  page += "</head>\n<body>\n<main id=\"" + std::string(kRootId) + "\">\n";
-  page += Label("Label1_0", design::kTitleLabelText);
+  page += "</head>\n<body>\n<main id=\"" + std::string(kRootId) + "\"" +
+          (selfCheck ? " data-purpose=\"self-check\"" : "") + ">\n";
+  // The title is the page's heading, for a screen reader to jump to.
+  page += Label("h1", "Label1_0", design::TitleLabelText(purpose));
 
   page += "<div id=\"" + std::string(kFrameId) +
           "\" role=\"radiogroup\" aria-labelledby=\"Frame1_caption\">"
@@ -152,7 +163,7 @@ std::string PageMarkup(PageKind kind) {
   }
   page += "</div>\n";
 
-  page += Label("Label1_1", design::kPeriodLabelText);
+  page += Label("div", "Label1_1", design::kPeriodLabelText);
   page += "<div id=\"" + std::string(kListId) + "\" role=\"listbox\" aria-label=\"" +
           Escaped(design::kPeriodLabelText) + "\" tabindex=\"0\">\n";
   for (int row = 0; row < kPeriodCount; ++row) {
@@ -165,10 +176,13 @@ std::string PageMarkup(PageKind kind) {
   for (const Period& period : kPeriods) page += "<li>" + Escaped(period.eraNumberText) + "</li>";
   page += "</ol>\n";
 
-  // The box holds the statement from the first paint, with the focus in it.
+  // The box holds the statement, or a round's opening, from the first paint, with the focus in it.
   page += "<textarea id=\"" + std::string(kOutputId) + "\" aria-label=\"" +
           Escaped(design::kOutputBoxName) + "\" readonly autofocus spellcheck=\"false\">" +
-          Escaped(design::kExerciseStatement) + "</textarea>\n";
+          Escaped(selfCheck ? kSelfCheckOpening : design::kExerciseStatement) + "</textarea>\n";
+  page += "<a id=\"" + std::string(kLinkId) + "\" href=\"" +
+          (selfCheck ? "./" : PageFile(design::Purpose::SelfCheck)) + "\">" +
+          Escaped(design::PageLinkText(purpose)) + "</a>\n";
   // Reports are announced through two polite regions in turn, so that a report written again,
   // identical to the last, is announced again.
   page +=
@@ -194,13 +208,14 @@ std::string PageStyle() {
       Css(window) +
       "}\n"
       "#" +
-      kRootId + "{position:relative;margin:0 auto;overflow:hidden;font:" +
-      std::to_string(design::kFontWeight) + " " + std::to_string(design::kFontPointSize) +
+      kRootId + "{position:relative;margin:0 auto;font:" + std::to_string(design::kFontWeight) +
+      " " + std::to_string(design::kFontPointSize) +
       "pt/1.2 \"Tarvinel Serif\",serif;-webkit-tap-highlight-color:transparent}\n"
       "#" +
       kRootId +
       " *{position:absolute;box-sizing:border-box;margin:0}\n"
-      ".label{text-align:center;display:flex;align-items:center;justify-content:center}\n"
+      ".label{text-align:center;display:flex;align-items:center;justify-content:center;"
+      "font:inherit}\n"
       ".caption{left:8px;top:0;padding:0 2px;line-height:20px;background:inherit}\n"
       "#" +
       kFrameId +
@@ -233,6 +248,9 @@ std::string PageStyle() {
       std::string(kOutputId) +
       "{resize:none;overflow-x:hidden;overflow-y:scroll;font:inherit;padding:1px 3px;"
       "border:1px solid #808080;outline:none;white-space:pre-wrap}\n"
+      "#" +
+      std::string(kLinkId) + "{left:0;top:calc(100% + " + std::to_string(design::kPageLinkGap) +
+      "px);white-space:nowrap}\n"
       ".announcer{width:1px;height:1px;overflow:hidden;clip-path:inset(50%);"
       "white-space:pre-wrap}\n";
   style += Placed(kRootId, design::kClientArea, window);
@@ -250,6 +268,7 @@ std::string PageStyle() {
   return style + TouchStyle();
 }
 
+// The manifest offers the self-check as a shortcut of the installed app.
 std::string WebManifest() {
   const std::string background = Css(design::BackgroundOf(design::Control::Window));
   return std::string("{\n  \"name\": \"") + design::kTitleLabelText + "\",\n  \"short_name\": \"" +
@@ -260,7 +279,9 @@ std::string WebManifest() {
          "\",\n  \"icons\": [\n"
          "    {\"src\": \"tarvinel-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
          "    {\"src\": \"tarvinel-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"}\n"
-         "  ]\n}\n";
+         "  ],\n  \"shortcuts\": [\n    {\"name\": \"" +
+         design::kSelfCheckTitle + "\", \"short_name\": \"" + design::kSelfCheckLinkText +
+         "\", \"url\": \"" + PageFile(design::Purpose::SelfCheck) + "\"}\n  ]\n}\n";
 }
 
 }  // namespace tarvinel::web

@@ -3,10 +3,13 @@
 #include <emscripten/console.h>
 
 #include <algorithm>
+#include <array>
+#include <chrono>
 #include <optional>
 
 #include "dom.hpp"
 #include "tarvinel/design.hpp"
+#include "tarvinel/self_check.hpp"
 #include "tarvinel/web_page.hpp"
 
 namespace tarvinel::web {
@@ -20,7 +23,7 @@ int IndexOf(const std::string& target, std::string (*id)(int), int count) {
   return -1;
 }
 
-std::string StopId(const design::FocusStop& stop) {
+std::string StopId(design::FocusStop stop) {
   switch (stop.kind) {
     case design::FocusStop::Kind::EraButton:
       return EraId(stop.era);
@@ -58,15 +61,25 @@ bool Dispatched(void* window, const dom::Event& event) {
 // own control would (the era's button checked, the row selected), then reaches the coordinator as
 // Option1_Click or List1_Click, which composes the report from what the page shows and writes it
 // into the box through SetText; SetText hands it to the live regions too.
+Tarvinel::~Tarvinel() = default;
+
 Tarvinel::Tarvinel() {
   // A control the page lacks cannot be bound: the page is not this module's, and would look
   // alive while answering nothing. Says so on the console, and leaves the page unbound.
-  std::string controls = std::string(kListId) + " " + kEraNumbersId + " " + kOutputId;
+  std::string controls =
+      std::string(kListId) + " " + kEraNumbersId + " " + kOutputId + " " + kLinkId;
   for (int era = 0; era < kEraCount; ++era) controls += " " + EraId(era);
   for (int row = 0; row < kPeriodCount; ++row) controls += " " + RowId(row);
   if (const std::string missing = dom::Missing(controls); !missing.empty()) {
     emscripten_console_error(("tarvinel: cannot bind " + missing).c_str());
     return;
+  }
+  if (dom::Attribute(kRootId, "data-purpose") == "self-check") {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    selfCheck_ = std::make_unique<SelfCheck>(
+        *this, static_cast<std::uint32_t>(
+                   std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+    selfCheck_->Start();
   }
   dom::Listen(Dispatched, this);
   // The list opens at its top, so its first row is in view: scrolling to it would only make the
@@ -75,8 +88,9 @@ Tarvinel::Tarvinel() {
   dom::MarkReady(kRootId);
 }
 
-// A click on an era's button picks it; a press of the main mouse button on a row picks the row.
-// Keys go to the era or the list they are pressed on, and Tab, from anywhere, to the focus order.
+// A click on an era's button picks it; a press of the main mouse button on a row picks the row,
+// and in a self-check answers with it even when it was already selected. Keys go to the era or
+// the list they are pressed on, and Tab, from anywhere, to the focus order.
 bool Tarvinel::OnPageEvent(const dom::Event& event) {
   using Kind = dom::Event::Kind;
   if (event.kind == Kind::Click) {
@@ -85,7 +99,10 @@ bool Tarvinel::OnPageEvent(const dom::Event& event) {
   }
   if (event.kind == Kind::MouseDown) {
     const int row = IndexOf(event.target, RowId, kPeriodCount);
-    if (row >= 0 && event.button == 0) PickRow(row);
+    if (row >= 0 && event.button == 0) {
+      PickRow(row);
+      if (!Picks().MovesPick()) Picks().List1_Click(0);
+    }
     return false;
   }
   const bool modified = event.ctrl || event.alt || event.meta;
@@ -160,15 +177,21 @@ void Tarvinel::SetText(std::string text) {
   dom::Announce(text);
 }
 
-void Tarvinel::OnEraClick(int era) {
-  SelectEra(static_cast<std::int16_t>(era));
-  coordinator_.Option1_Click(static_cast<std::int16_t>(era));
+PickHandler& Tarvinel::Picks() {
+  if (selfCheck_) return *selfCheck_;
+  return coordinator_;
 }
 
-// Space picks the era; Up and Down move to the neighbouring era, and pick it when the era left
-// was the checked one. Arrows never scroll the page from an era.
+void Tarvinel::OnEraClick(int era) {
+  SelectEra(static_cast<std::int16_t>(era));
+  Picks().Option1_Click(static_cast<std::int16_t>(era));
+}
+
+// Space picks the era, and in a self-check Enter too; Up and Down move to the neighbouring era,
+// and pick it when the era left was the checked one (a self-check only checks it). Arrows never
+// scroll the page from an era.
 bool Tarvinel::OnEraKey(int era, const std::string& key) {
-  if (key == " ") {
+  if (key == " " || (key == "Enter" && !Picks().MovesPick())) {
     OnEraClick(era);
     return true;
   }
@@ -178,14 +201,24 @@ bool Tarvinel::OnEraKey(int era, const std::string& key) {
   if (next == era) return true;
   const bool wasChecked = dom::Attribute(EraId(era), "aria-checked") == "true";
   dom::Focus(EraId(next));
-  if (wasChecked) OnEraClick(next);
+  if (wasChecked && Picks().MovesPick()) {
+    OnEraClick(next);
+  } else if (wasChecked) {
+    SelectEra(static_cast<std::int16_t>(next));
+  }
   return true;
 }
 
 // Keys move from the selected row; from no selection they pick the first row (End the last).
 // Left and Right move like Up and Down. Space picks the first row when none is selected. A typed
-// letter picks the next row, round from the top, whose name starts with it.
+// letter picks the next row, round from the top, whose name starts with it. In a self-check they
+// only select, and Space or Enter answers with the selected row.
 bool Tarvinel::OnListKey(const std::string& key) {
+  const bool answers = (key == " " || key == "Enter") && !Picks().MovesPick();
+  if (answers && ListIndex() >= 0) {
+    Picks().List1_Click(0);
+    return true;
+  }
   const int from = ListIndex();
   const int last = PeriodCount() - 1;
   const int page = std::max(dom::VisibleRows(kListId, RowId(0)) - 1, 1);
@@ -202,7 +235,7 @@ bool Tarvinel::OnListKey(const std::string& key) {
     PickRow(step(-page));
   } else if (key == "PageDown") {
     PickRow(step(page));
-  } else if (key == " ") {
+  } else if (key == " " || answers) {
     PickRow(step(0));
   } else if (const auto letter = FirstLetter(key); letter && key.size() <= 2) {
     const int start = from < 0 ? caret_ : from;
@@ -219,27 +252,30 @@ bool Tarvinel::OnListKey(const std::string& key) {
   return true;
 }
 
+// The designed window's stops, then the link to the other page.
 bool Tarvinel::OnTab(bool forward) {
-  const std::string focused = dom::FocusedId();
-  const auto at = std::find_if(design::kFocusOrder.begin(), design::kFocusOrder.end(),
-                               [&](const auto& stop) { return StopId(stop) == focused; });
-  std::size_t next = forward ? 0 : design::kFocusOrder.size() - 1;
-  if (at != design::kFocusOrder.end()) {
+  std::array<std::string, design::kFocusOrder.size() + 1> stops;
+  std::transform(design::kFocusOrder.begin(), design::kFocusOrder.end(), stops.begin(), StopId);
+  stops.back() = kLinkId;
+  const auto at = std::find(stops.begin(), stops.end(), dom::FocusedId());
+  std::size_t next = forward ? 0 : stops.size() - 1;
+  if (at != stops.end()) {
     next =
-        design::NextFocusStop(static_cast<std::size_t>(at - design::kFocusOrder.begin()), forward);
+        design::NextFocusStop(static_cast<std::size_t>(at - stops.begin()), forward, stops.size());
   }
-  dom::Focus(StopId(design::kFocusOrder.at(next)));
+  dom::Focus(stops.at(next));
   return true;
 }
 
 // Selecting the row moves the caret to it too; a row already selected keeps only the caret there.
+// The pick is reported where picks are made by moving.
 void Tarvinel::PickRow(int row) {
   if (row == ListIndex()) {
     MarkCaret(row);
     return;
   }
   SetListIndex(static_cast<std::int16_t>(row));
-  coordinator_.List1_Click(0);
+  if (Picks().MovesPick()) Picks().List1_Click(0);
 }
 
 void Tarvinel::MarkCaret(int row) {

@@ -90,6 +90,15 @@ std::string HelpText();
 std::string VersionText(std::string_view version);
 std::string RefusalText(std::string_view argument);
 
+// The web edition opens each window as a page of its own, and each page links to the other with
+// this text. For a mouse the link stands outside the designed window, kPageLinkGap pixels below
+// its left corner; a touch layout gives it the grid's "link" area, a target like the others.
+inline constexpr const char* kSelfCheckLinkText = "Самопроверка";
+inline constexpr const char* kReferenceLinkText = "Справка";
+inline constexpr int kPageLinkGap = 8;
+// The text of the link on the page of `purpose`: the other page's.
+const char* PageLinkText(Purpose purpose);
+
 // When an era or a period began and ended, as its tooltip and description tell it.
 std::string EraAge(int era);
 std::string PeriodAge(int row);
@@ -114,9 +123,10 @@ inline constexpr std::array<FocusStop, 8> kFocusOrder{{
     {FocusStop::Kind::EraButton, 5},
 }};
 
-// Where Tab (forwards) or Shift+Tab goes from stop `from` of kFocusOrder, round at either end.
-constexpr std::size_t NextFocusStop(std::size_t from, bool forward) {
-  const std::size_t size = kFocusOrder.size();
+// Where Tab (forwards) or Shift+Tab goes from stop `from` of kFocusOrder, round at either end; or
+// of an order of `size` stops that begins with kFocusOrder's.
+constexpr std::size_t NextFocusStop(std::size_t from, bool forward,
+                                    std::size_t size = kFocusOrder.size()) {
   return (from % size + (forward ? 1 : size - 1)) % size;
 }
 
@@ -153,18 +163,20 @@ constexpr Arrangement ArrangementFor(bool coarsePointer, int width, int height) 
 }
 
 // An arrangement as a grid: its columns' and rows' sizes and its areas row by row, by the names
-// "title", "eras", "label" (the list's), "list" and "box".
+// "title", "link" (the page link's), "eras", "label" (the list's), "list" and "box".
 struct Grid {
   const char* columns;
   const char* rows;
   std::array<const char*, 4> areas;
 };
-inline constexpr Grid kColumnGrid{"auto minmax(0, 1fr)",
-                                  "auto auto minmax(0, 1fr) auto",
-                                  {"title title", "eras label", "eras list", "box box"}};
-inline constexpr Grid kRowGrid{"auto auto minmax(0, 1fr)",
-                               "auto auto minmax(0, 1fr)",
-                               {"title title title", "eras label box", "eras list box", nullptr}};
+inline constexpr Grid kColumnGrid{
+    "auto minmax(0, 1fr) auto",
+    "auto auto minmax(0, 1fr) auto",
+    {"title title link", "eras label label", "eras list list", "box box box"}};
+inline constexpr Grid kRowGrid{
+    "auto auto minmax(0, 1fr) auto",
+    "auto auto minmax(0, 1fr)",
+    {"title title title link", "eras label box box", "eras list box box", nullptr}};
 
 }  // namespace touch
 

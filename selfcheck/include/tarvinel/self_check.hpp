@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tarvinel/tarvinel_view.hpp"
@@ -11,6 +12,10 @@
 namespace tarvinel {
 
 inline constexpr int kQuestionsPerRound = 10;
+// What a round opens with, before its first question.
+inline constexpr std::string_view kSelfCheckOpening =
+    "Самопроверка: десет въпроса за ерите и периодите.\r\n"
+    "Отговаряйте с бутоните на ерите или със списъка на периодите.\r\n";
 // One question for each period ("which era?"), then one for each era ("name one of its periods").
 inline constexpr int kQuestionCount = kPeriodCount + kEraCount;
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "tarvinel/design.hpp"
+
 // The page of the web edition, written out from the window's design when the edition is built:
 // the markup with every control, caption, row and the statement already in place, so the window
 // is drawn before any script has run, and the style sheet that places and paints them. Positions
@@ -13,7 +15,10 @@ enum class PageKind {
   Floor,    // the same controls and statement, with no script: what any page costs to open
 };
 
-std::string PageMarkup(PageKind kind);
+// The page of each window: the designed one, or its self-check.
+std::string PageMarkup(PageKind kind, design::Purpose purpose = design::Purpose::Reference);
+// Each window's page's file name in the edition's folder.
+std::string PageFile(design::Purpose purpose);
 std::string PageStyle();
 std::string WebManifest();
 
@@ -28,6 +33,7 @@ inline constexpr const char* kListId = "List1_0";
 inline constexpr const char* kEraNumbersId = "List1_1";
 inline constexpr const char* kOutputId = "Text1_0";
 inline constexpr const char* kFrameId = "Frame1";
+inline constexpr const char* kLinkId = "Link1";  // to the other window's page
 
 // The files the page links to only once it is bound.
 inline constexpr const char* kManifestFile = "tarvinel.webmanifest";

@@ -1,10 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "tarvinel/coordinator.hpp"
 #include "tarvinel/tarvinel_view.hpp"
+
+namespace tarvinel {
+class SelfCheck;
+}
 
 namespace tarvinel::web {
 
@@ -12,17 +17,18 @@ namespace dom {
 struct Event;
 }
 
-// The main window of the web edition: the page's controls, already drawn from the design, bound
-// to the coordinator. Every read goes to the page itself (a row's name, an era's caption, the
-// box's text), as the user sees it. The page raises no click from the program's own writes, so
-// the coordinator's guard is never needed here, yet it is the same coordinator.
+// A window of the web edition: the page's controls, already drawn from the design, bound to the
+// coordinator, or on the self-check's page to a round. Every read goes to the page itself (a row's
+// name, an era's caption, the box's text), as the user sees it. The page raises no click from the
+// program's own writes, so the coordinator's guard is never needed here, yet it is the same
+// coordinator.
 class Tarvinel : public TarvinelView {
  public:
   // Binds the page's controls; the window lives as long as the page.
   Tarvinel();
   Tarvinel(const Tarvinel&) = delete;
   Tarvinel& operator=(const Tarvinel&) = delete;
-  ~Tarvinel() override = default;
+  ~Tarvinel() override;
 
   std::int16_t PeriodCount() const override;
   std::string PeriodName(std::int16_t row) const override;
@@ -45,11 +51,13 @@ class Tarvinel : public TarvinelView {
   bool OnListKey(const std::string& key);
   bool OnTab(bool forward);
   void OnEraClick(int era);
-  // Selects `row` as the user's pick and reports it, when it is not already selected.
+  // Selects `row` and, where moving picks, reports it, when it is not already selected.
   void PickRow(int row);
+  PickHandler& Picks();
   void MarkCaret(int row);
 
   Coordinator coordinator_{*this};
+  std::unique_ptr<SelfCheck> selfCheck_;
   int caret_ = 0;  // the row the list's keys and focus frame stand on
 };
 
