@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kEras = 6;
 constexpr int kRows = 22;
-constexpr std::array<int, 8> kTabOrder = {kFocusOutput, 0, 1, 2, kFocusList, 3, 4, 5};
+constexpr std::array<int, 9> kTabOrder = {kFocusOutput, 0, 1, 2, kFocusList, 3, 4, 5, kFocusLink};
 constexpr std::array<Key, 10> kKeys = {Key::Up,      Key::Down,     Key::Home,  Key::End,
                                        Key::PageUp,  Key::PageDown, Key::Space, Key::Tab,
                                        Key::Backtab, Key::Left};
@@ -115,9 +115,9 @@ void Model::Apply(const Action& action) {
         MoveFocus(static_cast<Key>(action.arg) == Key::Tab);
       } else if (screen_.focus == kFocusList) {
         ListKey(action.arg);
-      } else if (screen_.focus != kFocusOutput) {
+      } else if (screen_.focus >= 0 && screen_.focus < kEras) {
         EraKey(screen_.focus, action.arg);
-      }  // the read-only output box changes nothing
+      }  // the read-only output box and the link change nothing
       break;
   }
 }
@@ -201,9 +201,14 @@ void Model::EraKey(int era, int pressed) {
   screen_.focus = next;
 }
 
+bool Model::LeavesWindow(const Action& action) const {
+  return screen_.focus == kFocusLink && action.kind == Action::Kind::Key &&
+         static_cast<Key>(action.arg) == Key::Enter;
+}
+
 void Model::MoveFocus(bool forward) {
   const auto at = std::find(kTabOrder.begin(), kTabOrder.end(), screen_.focus) - kTabOrder.begin();
-  const auto size = static_cast<std::ptrdiff_t>(kTabOrder.size());
+  const auto size = static_cast<std::ptrdiff_t>(kTabOrder.size()) - (rules_.pageLink ? 0 : 1);
   screen_.focus = kTabOrder[static_cast<std::size_t>((at + (forward ? 1 : size - 1)) % size)];
 }
 
@@ -242,7 +247,7 @@ void Model::ApplySelfCheck(const Action& action) {
                                                                    : action.arg)) {
           screen_.selectedRow = caret_ = *to;
         }
-      } else if (screen_.focus != kFocusOutput) {
+      } else if (screen_.focus >= 0 && screen_.focus < kEras) {
         if (key == Key::Space || key == Key::Enter) {
           AnswerWith(true, screen_.focus);
           return;

@@ -11,6 +11,7 @@ namespace tarvinel::model {
 
 inline constexpr int kFocusOutput = -1;  // 0 to 5: that era's button
 inline constexpr int kFocusList = 6;
+inline constexpr int kFocusLink = 7;  // a web page's link to the other window's page
 
 // The keys of the alphabet; each window's driver presses them as its toolkit's own keys.
 enum class Key { Up, Down, Left, Home, End, PageUp, PageDown, Space, Tab, Backtab, Enter };
@@ -51,6 +52,8 @@ struct Rules {
   // A self-check window: the box asks, a click, a tap, Space or Enter answers, keys that only move
   // never do, and every answer clears both pickers.
   bool selfCheck = false;
+  // A web page: after the designed stops, Tab reaches the link to the other window's page.
+  bool pageLink = false;
 };
 
 // An answer given in a self-check: an era, or a period row.
@@ -67,6 +70,8 @@ class Model {
   const Screen& screen() const { return screen_; }
   // In a self-check: what the last action answered, if it answered.
   const std::optional<Answer>& answered() const { return answered_; }
+  // Whether the action leaves the window: Enter on the page's link opens the other page.
+  bool LeavesWindow(const Action& action) const;
   // The box's new text, which a self-check's round decides.
   void Show(std::string text) { screen_.text = std::move(text); }
 

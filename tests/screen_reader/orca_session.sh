@@ -3,7 +3,8 @@
 # accessibility bus, Orca logs every utterance with speech and braille switched off, and after
 # each key the session waits until Orca has said what that key must make it say, in order:
 #   Tab to the first era, Space: the era's report, after "selected";
-#   Tab to the period list, Down: "Девон" and its report; Down again: "Едиакарий" and its report.
+#   Tab to the period list, Down: "Девон" and its report; Down again: "Едиакарий" and its report;
+#   then in the self-check, Tab to the first era, Space: a verdict and the question after it.
 #   tests/screen_reader/orca_session.sh PROGRAM
 #   tests/screen_reader/orca_session.sh --web FOLDER   (the web edition, served from FOLDER, in
 #                                                     Chromium)
@@ -160,8 +161,17 @@ press "Down" Down -- "Девон." "$(report $'Посочен период: Де
 press "Down again" Down -- "Едиакарий." \
   "$(report $'Посочен период: Едиакарий\nТози период е от ера: Неопротерозой')"
 # The self-check, in the same session: a verdict, then the question it leads to, after what the
-# era's button says (picked, it is cleared again at once: "not selected").
-if [ "$edition" = qt ]; then
+# era's button says (picked, it is cleared again at once: "not selected"). The page opens it from
+# its link, the last stop of Tab; the program as a second window.
+verdict="(Вярно: |Не е вярно|Отговорете със списъка).*"$'\n'"Въпрос [12] от 10: .*[.?]"
+if [ "$edition" = web ]; then
+  press "Tab to the link" Tab Tab Tab Tab -- "~.*Самопроверка.*"
+  from=$(tr -d '\r' <"$log" | wc -l)
+  xdotool key Return
+  await 90 "the self-check's page focused and its box presented by Orca" presented "$from"
+  press "Tab in the self-check" Tab -- "Мезозой."
+  press "Space in the self-check" space -- "~$verdict"
+else
   kill -TERM "${children[-1]}"
   wait "${children[-1]}"
   from=$(tr -d '\r' <"$log" | wc -l)
@@ -169,6 +179,5 @@ if [ "$edition" = qt ]; then
   children+=($!)
   await 90 "the self-check's window focused and its box presented by Orca" presented "$from"
   press "Tab in the self-check" Tab -- "Мезозой."
-  press "Space in the self-check" space -- "not selected" \
-    "~notification (Вярно: |Не е вярно|Отговорете със списъка).*"$'\n'"Въпрос [12] от 10: .*[.?]"
+  press "Space in the self-check" space -- "not selected" "~notification $verdict"
 fi

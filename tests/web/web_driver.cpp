@@ -115,6 +115,7 @@ model::Screen WebDriver::Seen() const {
   seen.focus = 100;
   if (focus == "Text1_0") seen.focus = model::kFocusOutput;
   if (focus == "List1_0") seen.focus = model::kFocusList;
+  if (focus == "Link1") seen.focus = model::kFocusLink;
   if (focus.starts_with("Option1_")) seen.focus = Suffix(focus);
   return seen;
 }

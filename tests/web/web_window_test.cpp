@@ -122,6 +122,9 @@ TEST_P(WebWindowTest, OpensWithTheStatementFocusedNothingPickedAndTheDesignedCap
   EXPECT_EQ(app["lang"], "bg");
   EXPECT_EQ(app["display"], "standalone");
   EXPECT_EQ(app["icons"].size(), 2u);
+  ASSERT_EQ(app["shortcuts"].size(), 1u);
+  EXPECT_EQ(app["shortcuts"][0]["name"], "Самопроверка - ера и период");
+  EXPECT_EQ(app["shortcuts"][0]["url"], "self-check.html");
 }
 
 TEST_P(WebWindowTest, ControlsArePlacedAndPaintedAsDesigned) {
@@ -147,6 +150,7 @@ TEST_P(WebWindowTest, ControlsArePlacedAndPaintedAsDesigned) {
     if (std::string_view(control.name) == "Frame1") y = box.top + box.height - 6, x += 3;
     EXPECT_EQ(shot.At(x, y), control.background ? control.background : 0xFFFFFFu);
   }
+  EXPECT_GE(page.Bounds("Link1").top, window.top + window.height) << "the link is on the window";
   // Captions in white on the two darkest eras, in black on the others.
   for (int era = 0; era < 6; ++era) {
     const Box caption = Box{page.Bounds("Option1_" + std::to_string(era)).left + 20,
@@ -158,8 +162,9 @@ TEST_P(WebWindowTest, ControlsArePlacedAndPaintedAsDesigned) {
 }
 
 // The list, reached by Tab before any pick, frames its first row: the row its keys start from.
+// After the designed stops comes the link to the self-check.
 TEST_P(WebWindowTest, TabAndShiftTabVisitEveryStopInTheDesignedOrder) {
-  const int order[] = {0, 1, 2, model::kFocusList, 3, 4, 5, model::kFocusOutput};
+  const int order[] = {0, 1, 2, model::kFocusList, 3, 4, 5, model::kFocusLink, model::kFocusOutput};
   for (const int stop : order) {
     page.Key(model::Key::Tab);
     EXPECT_EQ(page.Seen().focus, stop);
@@ -173,16 +178,16 @@ TEST_P(WebWindowTest, TabAndShiftTabVisitEveryStopInTheDesignedOrder) {
                                 " getComputedStyle(document.getElementById(id)).outlineStyle)"),
               Json({"dotted", "none"}));
   }
-  for (int at = 6; at >= -1; --at) {
+  for (int at = 7; at >= -1; --at) {
     page.Key(model::Key::Backtab);
-    EXPECT_EQ(page.Seen().focus, at < 0 ? order[7] : order[at]);
+    EXPECT_EQ(page.Seen().focus, at < 0 ? order[8] : order[at]);
   }
   // Shift+Tab as WebKitGTK on X11 reports it, the key unidentified and its code Tab, in an
   // engine that lets the test say so.
   if (chromium()) {
-    for (int at = 6; at >= -1; --at) {
+    for (int at = 7; at >= -1; --at) {
       chromium()->PressKey("Unidentified", "Tab", 9, kShift);
-      EXPECT_EQ(page.Seen().focus, at < 0 ? order[7] : order[at]);
+      EXPECT_EQ(page.Seen().focus, at < 0 ? order[8] : order[at]);
     }
   }
 }
@@ -267,6 +272,7 @@ TEST_P(WebWindowTest, PhonesAndTabletsGetFingerSizedTargetsAndTheWholeAnswerInVi
     touch = false;
   }
   page.UseTouch(touch);
+  WebDriver selfCheck(*browser, server.Url("self-check.html"));
   for (const Profile& profile : kProfiles) {
     SCOPED_TRACE(profile.name);
     if (!touch && profile.width >= design::touch::kDesignedWidth) continue;
@@ -300,7 +306,8 @@ TEST_P(WebWindowTest, PhonesAndTabletsGetFingerSizedTargetsAndTheWholeAnswerInVi
         EXPECT_EQ(reachedAtCentre(box), id);
       }
     }
-    const std::string regions[] = {"Label1_0", "Frame1", "Label1_1", "List1_0", "Text1_0"};
+    target("Link1");
+    const std::string regions[] = {"Label1_0", "Link1", "Frame1", "Label1_1", "List1_0", "Text1_0"};
     for (std::size_t a = 0; a < std::size(regions); ++a) {
       for (std::size_t b = a + 1; b < std::size(regions); ++b) {
         EXPECT_FALSE(Overlap(page.Bounds(regions[a]), page.Bounds(regions[b])))
@@ -357,6 +364,19 @@ TEST_P(WebWindowTest, PhonesAndTabletsGetFingerSizedTargetsAndTheWholeAnswerInVi
     EXPECT_EQ(page.SelectedRow(), 21);
     EXPECT_TRUE(Inside(page.Bounds("List1_0-21"), page.Bounds("List1_0")));
     answerInView();
+
+    // The self-check: each verdict with the question after it, too few answers to end the round.
+    selfCheck.UseTouch(touch);
+    ASSERT_TRUE(selfCheck.Open());
+    answerInView();
+    for (int era = 0; era < 6; ++era) {
+      selfCheck.ClickEra(era);
+      answerInView();
+    }
+    for (const int row : {0, 9, 21}) {
+      selfCheck.ClickRow(row);
+      answerInView();
+    }
   }
 }
 
@@ -376,6 +396,13 @@ TEST_P(WebWindowTest, ScreenReadersGetNamesAgesAndEveryReport) {
     EXPECT_FALSE(find(nodes, "radiogroup", "Име на ера").is_null());
     EXPECT_FALSE(find(nodes, "listbox", "Име на период").is_null());
     EXPECT_FALSE(find(nodes, "textbox", "Резултат").is_null());
+    const Json heading = find(nodes, "heading", "Биология - ера и период");
+    ASSERT_FALSE(heading.is_null());
+    EXPECT_TRUE(std::any_of(heading["properties"].begin(), heading["properties"].end(),
+                            [](const Json& property) {
+                              return property["name"] == "level" && property["value"]["value"] == 1;
+                            }))
+        << heading.dump();
     const Json era = find(nodes, "radio", "Палеозой");
     ASSERT_FALSE(era.is_null());
     EXPECT_EQ(era["description"]["value"], "Палеозой: от 538,8 до 251,902 млн. години");
@@ -458,6 +485,16 @@ TEST_P(WebWindowTest, OpensAndAnswersWithNoNetworkAfterOneVisit) {
   page.ClickRow(13);
   EXPECT_EQ(page.Seen().text, expected::PeriodReport(13));
   EXPECT_EQ(page.CheckedEra(), 4);
+  WebDriver selfCheck(*browser, server.Url("self-check.html"));
+  ASSERT_TRUE(selfCheck.Open());
+  EXPECT_EQ(browser->Evaluate("document.title"),
+            "https://tarvinel.example.org Самопроверка - ера и период");
+  EXPECT_EQ(browser->Evaluate("document.querySelector('h1').textContent"),
+            "Самопроверка - ера и период");
+  EXPECT_TRUE(selfCheck.Seen().text.starts_with(
+      "Самопроверка: десет въпроса за ерите и периодите.\r\n"
+      "Отговаряйте с бутоните на ерите или със списъка на периодите.\r\n\r\nВъпрос 1 от 10: "))
+      << selfCheck.Seen().text;
 }
 
 // A page that lacks a control the module binds is not the module's: it stays unbound, and says
@@ -503,7 +540,7 @@ TEST_P(WebRandomWalk, MatchesTheModelAtEveryStep) {
   StaticServer server(WebDist());
   const std::unique_ptr<Browser> browser = Launch(GetParam());
   WebDriver driver(*browser, server.Url(""));
-  model::ModelCheck check(driver, model::Rules{});
+  model::ModelCheck check(driver, {.pageLink = true});
   const int steps = GetParam() == Engine::Chromium ? 3000 : 1000;
   const std::string failure = model::RandomWalk(check, 20261209u, steps);
   EXPECT_TRUE(failure.empty()) << failure;
@@ -516,12 +553,31 @@ TEST(WebTouchWalk, TapsOnAPhoneMatchTheModelAtEveryStep) {
   browser.Resize(360, 640, true);
   WebDriver driver(browser, server.Url(""));
   driver.UseTouch(true);
-  model::ModelCheck check(driver, model::Rules{});
+  model::ModelCheck check(driver, {.pageLink = true});
   const std::string failure = model::RandomWalk(check, 20261210u, 1000);
   EXPECT_TRUE(failure.empty()) << failure;
 }
 
+// The self-check's page through rounds: in Chromium on an upright phone, tapped, elsewhere
+// clicked; Space and Enter answer too.
+class WebSelfCheckWalk : public ::testing::TestWithParam<Engine> {};
+
+TEST_P(WebSelfCheckWalk, MatchesTheModelAtEveryStep) {
+  StaticServer server(WebDist());
+  const std::unique_ptr<Browser> browser = Launch(GetParam());
+  const bool phone = GetParam() == Engine::Chromium;
+  if (phone) browser->Resize(360, 640, true);
+  WebDriver driver(*browser, server.Url("self-check.html"));
+  driver.UseTouch(phone);
+  model::ModelCheck check(driver, {.selfCheck = true, .pageLink = true});
+  const std::string failure = model::RandomWalk(check, 20261211u, phone ? 1000 : 400);
+  EXPECT_TRUE(failure.empty()) << failure;
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, WebRandomWalk,
+                         ::testing::Values(Engine::Chromium, Engine::WebKit, Engine::Firefox),
+                         EngineName);
+INSTANTIATE_TEST_SUITE_P(Engines, WebSelfCheckWalk,
                          ::testing::Values(Engine::Chromium, Engine::WebKit, Engine::Firefox),
                          EngineName);
 
