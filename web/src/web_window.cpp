@@ -61,8 +61,6 @@ bool Dispatched(void* window, const dom::Event& event) {
 // own control would (the era's button checked, the row selected), then reaches the coordinator as
 // Option1_Click or List1_Click, which composes the report from what the page shows and writes it
 // into the box through SetText; SetText hands it to the live regions too.
-Tarvinel::~Tarvinel() = default;
-
 Tarvinel::Tarvinel() {
   // A control the page lacks cannot be bound: the page is not this module's, and would look
   // alive while answering nothing. Says so on the console, and leaves the page unbound.
@@ -87,6 +85,8 @@ Tarvinel::Tarvinel() {
   dom::ToggleClass(RowId(caret_), "caret", true);
   dom::MarkReady(kRootId);
 }
+
+Tarvinel::~Tarvinel() = default;
 
 // A click on an era's button picks it; a press of the main mouse button on a row picks the row,
 // and in a self-check answers with it even when it was already selected. Keys go to the era or
