@@ -7,32 +7,11 @@
 #include <vector>
 
 #include "expected_reports.hpp"
+#include "home_toolkit_double.hpp"
 #include "self_check_model.hpp"
 
 namespace tarvinel {
 namespace {
-
-// The pickers and the box, without a toolkit: a user's pick changes the control, then reports.
-class Pickers : public TarvinelView {
- public:
-  std::int16_t PeriodCount() const override { return catalogue_.PeriodCount(); }
-  std::string PeriodName(std::int16_t row) const override { return catalogue_.PeriodName(row); }
-  std::string EraNumberText(std::int16_t row) const override {
-    return catalogue_.EraNumberText(row);
-  }
-  std::string EraCaption(std::int16_t era) const override { return catalogue_.EraCaption(era); }
-  std::int16_t ListIndex() const override { return row; }
-  void SetListIndex(std::int16_t to) override { row = to; }
-  void SelectEra(std::int16_t to) override { era = to; }
-  void ClearEras() override { era.reset(); }
-  std::string Text() const override { return text; }
-  void SetText(std::string to) override { text = std::move(to); }
-
-  FixedCatalogue catalogue_;
-  std::optional<std::int16_t> era;
-  std::int16_t row = -1;
-  std::string text;
-};
 
 enum class Pick { Right, Wrong, OtherKind };
 
@@ -42,7 +21,7 @@ class Round {
  public:
   explicit Round(std::uint32_t seed) : round_(pickers_, seed) {
     round_.Start();
-    Expect(model_.Opened(pickers_.text));
+    Expect(model_.Opened(pickers_.Text()));
   }
 
   void Answer(Pick pick) {
@@ -58,15 +37,15 @@ class Round {
     }
     ++(periodAsked ? periodQuestions_ : eraQuestions_);
     if (era) {
-      pickers_.era = static_cast<std::int16_t>(index);
+      pickers_.SelectEra(static_cast<std::int16_t>(index));
       round_.Option1_Click(static_cast<std::int16_t>(index));
     } else {
-      pickers_.row = static_cast<std::int16_t>(index);
+      pickers_.SetListIndex(static_cast<std::int16_t>(index));
       round_.List1_Click(0);
     }
-    Expect(model_.Answered(era, index, pickers_.text));
-    EXPECT_EQ(pickers_.era, std::nullopt) << "an era stays checked after " << pickers_.text;
-    EXPECT_EQ(pickers_.row, -1) << "a row stays selected after " << pickers_.text;
+    Expect(model_.Answered(era, index, pickers_.Text()));
+    EXPECT_EQ(pickers_.CheckedEra(), std::nullopt) << "an era stays checked after " << Box();
+    EXPECT_EQ(pickers_.ListIndex(), -1) << "a row stays selected after " << Box();
   }
 
   void Play(const std::vector<Pick>& script) {
@@ -76,14 +55,15 @@ class Round {
     EXPECT_TRUE(model_.Over());
   }
 
-  const std::string& Box() const { return pickers_.text; }
+  std::string Box() const { return pickers_.Text(); }
   int periodQuestions_ = 0;
   int eraQuestions_ = 0;
 
  private:
   static void Expect(const std::string& mismatch) { EXPECT_EQ(mismatch, "") << mismatch; }
 
-  Pickers pickers_;
+  // The pickers and the box, without a toolkit; a user's pick changes the control, then reports.
+  testing::HomeToolkitDouble pickers_{testing::HomeToolkitDouble::Raise::Never};
   SelfCheck round_;
   model::RoundModel model_;
 };
