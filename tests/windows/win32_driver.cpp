@@ -188,8 +188,13 @@ std::string Win32Driver::Inconsistency() const {
     wchar_t foreground[64]{};
     GetClassNameW(GetActiveWindow(), active, 64);
     GetClassNameW(GetForegroundWindow(), foreground, 64);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &owner);
     found += " the window is not active: the active window is of class \"" + win32::Narrow(active) +
-             "\", the foreground window of class \"" + win32::Narrow(foreground) + "\";";
+             "\", the foreground window of class \"" + win32::Narrow(foreground) + "\", " +
+             (owner == GetCurrentProcessId() ? "this test's"
+                                             : "process " + std::to_string(owner) + "'s") +
+             ";";
   }
   return found;
 }
