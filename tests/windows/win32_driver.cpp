@@ -183,13 +183,15 @@ std::string Win32Driver::Inconsistency() const {
   if (checked > 1) found += " more than one era checked;";
   if (window->State().ClickGuard != Guard::Idle) found += " guard not idle;";
   // The focus leaves the controls only with the window's activation; say what took that.
-  if (GetActiveWindow() != window->Handle() || GetForegroundWindow() != window->Handle()) {
+  const HWND activeWindow = GetActiveWindow();
+  const HWND foregroundWindow = GetForegroundWindow();
+  if (activeWindow != window->Handle() || foregroundWindow != window->Handle()) {
     wchar_t active[64]{};
     wchar_t foreground[64]{};
-    GetClassNameW(GetActiveWindow(), active, 64);
-    GetClassNameW(GetForegroundWindow(), foreground, 64);
+    GetClassNameW(activeWindow, active, 64);
+    GetClassNameW(foregroundWindow, foreground, 64);
     DWORD owner = 0;
-    GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+    GetWindowThreadProcessId(foregroundWindow, &owner);
     found += " the window is not active: the active window is of class \"" + win32::Narrow(active) +
              "\", the foreground window of class \"" + win32::Narrow(foreground) + "\", " +
              (owner == GetCurrentProcessId() ? "this test's"
