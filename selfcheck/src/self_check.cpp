@@ -1,5 +1,7 @@
 #include "tarvinel/self_check.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <numeric>
 #include <utility>
 
@@ -12,9 +14,47 @@ std::string PointsText(int points) {
   return std::to_string(points) + (points == 1 ? " точка" : " точки");
 }
 
+std::string Joined(const std::vector<std::string>& names) {
+  std::string joined;
+  for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
+  return joined;
+}
+
+// A whole number from 0 to `last`, written in decimal digits alone.
+std::optional<std::int16_t> Number(std::string_view text, int last) {
+  int value = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || text.size() > 2 || error != std::errc() || end != text.data() + text.size() ||
+      value < 0 || value > last) {
+    return std::nullopt;
+  }
+  return static_cast<std::int16_t>(value);
+}
+
+// The text's fields between `separator`s.
+std::vector<std::string_view> Fields(std::string_view text, char separator) {
+  std::vector<std::string_view> fields;
+  for (std::size_t from = 0;;) {
+    const std::size_t at = text.find(separator, from);
+    fields.push_back(text.substr(from, at - from));
+    if (at == std::string_view::npos) return fields;
+    from = at + 1;
+  }
+}
+
+constexpr std::string_view kStateVersion = "1";
+
 }  // namespace
 
 SelfCheck::SelfCheck(TarvinelView& view, std::uint32_t seed) : view_(view), random_(seed) {}
+
+void SelfCheck::Open(RoundRecord& record) {
+  record_ = &record;
+  RoundRecord::Opening opening = record.Open();
+  unkept_ = std::move(opening.note);
+  if (!Restore(opening.state)) return Start();
+  Show("Продължение на кръга: " + PointsText(Points()) + " досега.", Asked());
+}
 
 void SelfCheck::Start() {
   // The first ten of the 28 questions, shuffled in a way that is the same on every platform.
@@ -31,10 +71,8 @@ void SelfCheck::Start() {
                      : Question{false, static_cast<std::int16_t>(drawn - kPeriodCount)};
   }
   asked_ = 0;
-  missed_ = false;
-  points_ = 0;
-  firstTries_ = 0;
-  toRevise_.clear();
+  firstMiss_.reset();
+  scored_.clear();
   Show(std::string(kSelfCheckOpening), Asked());
 }
 
@@ -62,13 +100,14 @@ void SelfCheck::Option1_Click(std::int16_t Index) {
   const std::string period = view_.PeriodName(question.index);
   const std::int16_t era = EraOfPeriod(question.index);
   if (Index == era) {
-    return Answer(true, "Вярно: " + period + " е от ера " + view_.EraCaption(era) + ".");
+    return Answer(true, Index, "Вярно: " + period + " е от ера " + view_.EraCaption(era) + ".");
   }
-  if (!missed_) {
-    return Answer(false, "Не е вярно: " + period + " не е от ера " + view_.EraCaption(Index) +
-                             ". Опитайте пак.");
+  if (!firstMiss_) {
+    return Answer(
+        false, Index,
+        "Не е вярно: " + period + " не е от ера " + view_.EraCaption(Index) + ". Опитайте пак.");
   }
-  Answer(false, "Не е вярно. " + period + " е от ера " + view_.EraCaption(era) + ".");
+  Answer(false, Index, "Не е вярно. " + period + " е от ера " + view_.EraCaption(era) + ".");
 }
 
 void SelfCheck::List1_Click(std::int16_t /*Index*/) {
@@ -80,58 +119,143 @@ void SelfCheck::List1_Click(std::int16_t /*Index*/) {
   const std::string picked = view_.PeriodName(row);
   const std::int16_t era = EraOfPeriod(row);
   if (era == question.index) {
-    return Answer(true, "Вярно: " + picked + " е от ера " + view_.EraCaption(era) + ".");
+    return Answer(true, row, "Вярно: " + picked + " е от ера " + view_.EraCaption(era) + ".");
   }
-  if (!missed_) {
+  if (!firstMiss_) {
     return Answer(
-        false, "Не е вярно: " + picked + " е от ера " + view_.EraCaption(era) + ". Опитайте пак.");
+        false, row,
+        "Не е вярно: " + picked + " е от ера " + view_.EraCaption(era) + ". Опитайте пак.");
   }
-  std::string periods;
-  for (std::int16_t other = 0; other < view_.PeriodCount(); ++other) {
-    if (EraOfPeriod(other) != question.index) continue;
-    periods += (periods.empty() ? "" : ", ") + view_.PeriodName(other);
+  Answer(false, row,
+         "Не е вярно. От ера " + view_.EraCaption(question.index) +
+             " са периодите: " + Joined(RightAnswers(question)) + ".");
+}
+
+std::string SelfCheck::AnswerText(const Question& question, std::int16_t answer) const {
+  return question.period ? view_.EraCaption(answer) : view_.PeriodName(answer);
+}
+
+std::vector<std::string> SelfCheck::RightAnswers(const Question& question) const {
+  if (question.period) return {view_.EraCaption(EraOfPeriod(question.index))};
+  std::vector<std::string> periods;
+  for (std::int16_t row = 0; row < view_.PeriodCount(); ++row) {
+    if (EraOfPeriod(row) == question.index) periods.push_back(view_.PeriodName(row));
   }
-  Answer(false, "Не е вярно. От ера " + view_.EraCaption(question.index) +
-                    " са периодите: " + periods + ".");
+  return periods;
+}
+
+int SelfCheck::Points() const { return std::accumulate(scored_.begin(), scored_.end(), 0); }
+
+// The questions drawn, the points of those ended and the first miss of the one asked:
+// "1:p13,e2,p4,p0,e5,p21,p9,e0,p7,p11:2102:4" is the fifth question asked (about period 7) with
+// a first miss on era 4, after 5 points. Only a round under way has one.
+std::string SelfCheck::State() const {
+  if (asked_ == kQuestionsPerRound) return {};
+  std::string state = std::string(kStateVersion) + ":";
+  for (const Question& question : round_) {
+    state += (question.period ? "p" : "e") + std::to_string(question.index) +
+             (&question == &round_.back() ? ":" : ",");
+  }
+  for (const int points : scored_) state += static_cast<char>('0' + points);
+  state += ":";
+  if (firstMiss_) state += std::to_string(*firstMiss_);
+  return state;
+}
+
+// Takes the round a state describes, if it is one this round could have been in.
+bool SelfCheck::Restore(std::string_view state) {
+  const std::vector<std::string_view> fields = Fields(state, ':');
+  if (fields.size() != 4 || fields[0] != kStateVersion) return false;
+  const std::vector<std::string_view> questions = Fields(fields[1], ',');
+  if (questions.size() != kQuestionsPerRound) return false;
+  std::array<Question, kQuestionsPerRound> round{};
+  for (std::size_t at = 0; at < round.size(); ++at) {
+    const std::string_view question = questions[at];
+    if (question.empty() || (question[0] != 'p' && question[0] != 'e')) return false;
+    const bool period = question[0] == 'p';
+    const auto index = Number(question.substr(1), (period ? kPeriodCount : kEraCount) - 1);
+    if (!index) return false;
+    round[at] = {period, *index};
+    for (std::size_t before = 0; before < at; ++before) {
+      if (round[before].period == period && round[before].index == *index) return false;
+    }
+  }
+  const std::string_view points = fields[2];
+  if (points.size() >= kQuestionsPerRound ||
+      !std::all_of(points.begin(), points.end(), [](char c) { return c >= '0' && c <= '2'; })) {
+    return false;
+  }
+  const Question& asked = round[points.size()];
+  std::optional<std::int16_t> firstMiss;
+  if (!fields[3].empty()) {
+    firstMiss = Number(fields[3], (asked.period ? kEraCount : kPeriodCount) - 1);
+    const bool wrong = firstMiss && (asked.period ? *firstMiss != EraOfPeriod(asked.index)
+                                                  : EraOfPeriod(*firstMiss) != asked.index);
+    if (!wrong) return false;
+  }
+  round_ = round;
+  asked_ = static_cast<int>(points.size());
+  firstMiss_ = firstMiss;
+  scored_.clear();
+  for (const char c : points) scored_.push_back(c - '0');
+  return true;
 }
 
 // A right answer or a second miss ends the question; a first miss leaves it a second try.
-void SelfCheck::Answer(bool right, const std::string& verdict) {
-  const Question& question = round_.at(static_cast<std::size_t>(asked_));
-  if (!right && !missed_) {
-    missed_ = true;
+void SelfCheck::Answer(bool right, std::int16_t answer, const std::string& verdict) {
+  const Question question = round_.at(static_cast<std::size_t>(asked_));
+  AnswerRecord record;
+  if (!right && !firstMiss_) {
+    firstMiss_ = answer;
+    record.state = State();
+    Keep(record);
     return Show(verdict, Asked());
   }
-  if (right) points_ += missed_ ? 1 : 2;
-  if (right && !missed_) {
-    ++firstTries_;
-  } else {
-    toRevise_.push_back(question.period ? view_.PeriodName(question.index)
-                                        : view_.EraCaption(question.index));
+  std::vector<std::string> answers;
+  if (firstMiss_) answers.push_back(AnswerText(question, *firstMiss_));
+  answers.push_back(AnswerText(question, answer));
+  record.ended =
+      QuestionEnd{question.period, question.index, answers, right, RightAnswers(question)};
+  scored_.push_back(right ? (firstMiss_ ? 1 : 2) : 0);
+  firstMiss_.reset();
+  if (++asked_ < kQuestionsPerRound) {
+    record.state = State();
+    Keep(record);
+    return Show(verdict, Asked());
   }
-  missed_ = false;
-  if (++asked_ < kQuestionsPerRound) return Show(verdict, Asked());
-  std::string end = "Край: " + PointsText(points_) + " от " +
-                    std::to_string(2 * kQuestionsPerRound) +
-                    ".\r\nВерни от първия опит: " + std::to_string(firstTries_) + " от " +
+  record.points = Points();
+  std::vector<std::string> toRevise;
+  for (std::size_t at = 0; at < scored_.size(); ++at) {
+    if (scored_[at] == 2) continue;
+    const Question& missed = round_.at(at);
+    toRevise.push_back(missed.period ? view_.PeriodName(missed.index)
+                                     : view_.EraCaption(missed.index));
+  }
+  std::string end = "Край: " + PointsText(Points()) + " от " + std::to_string(kMostPoints) +
+                    ".\r\nВерни от първия опит: " +
+                    std::to_string(std::count(scored_.begin(), scored_.end(), 2)) + " от " +
                     std::to_string(kQuestionsPerRound) + ".";
-  if (!toRevise_.empty()) {
-    std::string names;
-    for (const std::string& name : toRevise_) names += (names.empty() ? "" : ", ") + name;
-    end += "\r\nЗа преговор: " + names + ".";
-  }
+  if (!toRevise.empty()) end += "\r\nЗа преговор: " + Joined(toRevise) + ".";
+  Keep(record);
   Show(verdict, end + "\r\nЗа нов кръг посочете ера или период.");
 }
 
-// The box's whole text: a first part, an empty line, and the question or the score, each line
-// ending in CR LF. Both pickers are cleared first; a click they raise meanwhile is not an answer.
+void SelfCheck::Keep(const AnswerRecord& answer) {
+  if (record_) unkept_ = record_->Keep(answer);
+}
+
+// The box's whole text: a first part, an empty line, the question or the score, and while the
+// record has not kept every answer, a line that says so; each line ends in CR LF. Both pickers
+// are cleared first; a click they raise meanwhile is not an answer.
 void SelfCheck::Show(const std::string& first, const std::string& rest) {
   showing_ = true;
   view_.ClearEras();
   view_.SetListIndex(-1);
   std::string text = first;
   if (!text.ends_with(kLineEnd)) text += kLineEnd;
-  view_.SetText(text + std::string(kLineEnd) + rest + std::string(kLineEnd));
+  text += std::string(kLineEnd) + rest + std::string(kLineEnd);
+  if (!unkept_.empty()) text += unkept_ + std::string(kLineEnd);
+  view_.SetText(text);
   showing_ = false;
 }
 

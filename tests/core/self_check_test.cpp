@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "tarvinel/scorm12_record.hpp"
 
 #include "expected_reports.hpp"
 #include "home_toolkit_double.hpp"
@@ -16,12 +19,15 @@ namespace {
 enum class Pick { Right, Wrong, OtherKind };
 
 // Plays a round from `seed`, each question answered with the picks `script` gives it, the box
-// checked by the model after each; a new round is started by one more pick at the end.
+// checked by the model after each; a new round is started by one more pick at the end. With a
+// record, the round is kept there, and goes on where the model `before` was left.
 class Round {
  public:
-  explicit Round(std::uint32_t seed) : round_(pickers_, seed) {
-    round_.Start();
-    Expect(model_.Opened(pickers_.Text()));
+  explicit Round(std::uint32_t seed, RoundRecord* record = nullptr,
+                 const model::RoundModel* before = nullptr)
+      : round_(pickers_, seed) {
+    record ? round_.Open(*record) : round_.Start();
+    Expect(before ? (model_ = *before).Resumed(Box()) : model_.Opened(Box()));
   }
 
   void Answer(Pick pick) {
@@ -56,6 +62,7 @@ class Round {
   }
 
   std::string Box() const { return pickers_.Text(); }
+  const model::RoundModel& model() const { return model_; }
   int periodQuestions_ = 0;
   int eraQuestions_ = 0;
 
@@ -121,6 +128,121 @@ TEST(SelfCheckScore, EveryScoreFromNoneToTwentyIsWrittenInWords) {
                                           : "Край: " + std::to_string(points) + " точки от 20.\r\n";
     EXPECT_NE(round.Box().find(score), std::string::npos) << round.Box();
     EXPECT_EQ(round.Box().find("За преговор: ") == std::string::npos, points == 20);
+  }
+}
+
+// A learning platform as a package meets one: the values set, kept across launches; the entry
+// "resume" after the exit "suspend".
+class FakePlatform : public Scorm12Api {
+ public:
+  void Launch() { entry_ = values["cmi.core.exit"] == "suspend" ? "resume" : ""; }
+  bool LMSInitialize() override { return true; }
+  std::string LMSGetValue(const std::string& element) override {
+    int count = 0;
+    while (values.contains("cmi.interactions." + std::to_string(count) + ".id")) ++count;
+    if (element == "cmi.interactions._count") return std::to_string(count);
+    return element == "cmi.core.entry" ? entry_ : values[element];
+  }
+  bool LMSSetValue(const std::string& element, const std::string& value) override {
+    values[element] = value;
+    return true;
+  }
+  bool LMSCommit() override { return true; }
+  bool LMSFinish() override {
+    ++finishes;
+    return true;
+  }
+  std::string LMSGetLastError() override { return "0"; }
+
+  std::map<std::string, std::string> values;
+  int finishes = 0;
+
+ private:
+  std::string entry_;
+};
+
+std::chrono::milliseconds Launched() { return std::chrono::milliseconds(61234); }
+
+// Four questions right, a first miss on the fifth, and the tab closed; the next launch goes on
+// with the fifth question, its second miss and 8 points, and ends the round with the points of
+// both launches; the launch after it starts a new round.
+TEST(SelfCheckRecord, ARoundBrokenOffGoesOnInTheNextLaunch) {
+  FakePlatform platform;
+  model::RoundModel before;
+  {
+    Scorm12Record record(platform, Launched);
+    Round round(7u, &record);
+    for (int question = 0; question < 4; ++question) round.Answer(Pick::Right);
+    round.Answer(Pick::Wrong);
+    record.Close();
+    before = round.model();
+  }
+  EXPECT_EQ(platform.finishes, 1);
+  EXPECT_EQ(platform.values["cmi.core.lesson_status"], "incomplete");
+  EXPECT_EQ(platform.values["cmi.core.session_time"], "0000:01:01.23");
+  platform.Launch();
+  {
+    Scorm12Record record(platform, Launched);
+    Round round(8u, &record, &before);
+    round.Answer(Pick::Wrong);
+    for (int question = 5; question < 10; ++question) round.Answer(Pick::Right);
+  }
+  EXPECT_EQ(platform.values["cmi.core.score.raw"], "90");
+  EXPECT_EQ(platform.values["cmi.core.lesson_status"], "completed");
+  EXPECT_EQ(platform.values["cmi.interactions.4.result"], "wrong");
+  const std::string answers = platform.values["cmi.interactions.4.student_response"];
+  ASSERT_NE(answers.find(", "), std::string::npos) << answers;
+  EXPECT_NE(answers.substr(0, answers.find(", ")),
+            platform.values["cmi.interactions.4.correct_responses.0.pattern"]);
+  EXPECT_EQ(platform.values["cmi.interactions.9.result"], "correct");
+  EXPECT_EQ(platform.values["cmi.suspend_data"], "");
+  EXPECT_EQ(platform.values["cmi.core.exit"], "");
+  platform.Launch();
+  Scorm12Record record(platform, Launched);
+  Round round(9u, &record);
+}
+
+TEST(SelfCheckRecord, TheStatusIsCompletedOrAgainstTheMasteryScorePassedOrFailed) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "completed"}, {"50", "passed"}, {"50.5", "failed"}, {"pass", "completed"}};
+  for (const auto& [mastery, status] : cases) {
+    SCOPED_TRACE(mastery);
+    FakePlatform platform;
+    platform.values["cmi.student_data.mastery_score"] = mastery;
+    Scorm12Record record(platform, Launched);
+    Round round(11u, &record);
+    for (int question = 0; question < 10; ++question) {
+      round.Answer(question < 5 ? Pick::Right : Pick::Wrong);
+      if (question >= 5) round.Answer(Pick::Wrong);
+    }
+    EXPECT_EQ(platform.values["cmi.core.score.raw"], "50");
+    EXPECT_EQ(platform.values["cmi.core.lesson_status"], status);
+  }
+}
+
+TEST(SelfCheckRecord, AStateThatNoRoundCouldBeInStartsANewRound) {
+  const std::string questions = "p0,p1,p2,p3,p4,p5,p6,p7,p8,p9";
+  const std::string states[] = {"",
+                                "2:" + questions + "::",
+                                "1:p0,p1,p2,p3,p4,p5,p6,p7,p8::",
+                                "1:p0,p0,p2,p3,p4,p5,p6,p7,p8,p9::",
+                                "1:p22,p1,p2,p3,p4,p5,p6,p7,p8,p9::",
+                                "1:e6,p1,p2,p3,p4,p5,p6,p7,p8,p9::",
+                                "1:" + questions + ":3:",
+                                "1:" + questions + ":2222222222:",
+                                "1:" + questions + "::4",
+                                "1:" + questions + "::+5",
+                                "1:" + questions + "::6",
+                                "1:" + questions + ":",
+                                " 1:" + questions + "::"};
+  for (const std::string& state : states) {
+    SCOPED_TRACE(state);
+    FakePlatform platform;
+    platform.values["cmi.suspend_data"] = state;
+    platform.values["cmi.core.exit"] = "suspend";
+    platform.Launch();
+    Scorm12Record record(platform, Launched);
+    Round round(12u, &record);
   }
 }
 

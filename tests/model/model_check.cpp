@@ -18,6 +18,13 @@ bool ModelCheck::Start() {
   return true;
 }
 
+bool ModelCheck::Resume() {
+  if (!driver_.Open()) return false;
+  model_.emplace(driver_.Seen().text, driver_.PageStep(), rules_);
+  roundMismatch_ = round_.Resumed(model_->screen().text);
+  return true;
+}
+
 void ModelCheck::Do(const Action& action) {
   if (model_->LeavesWindow(action)) return;  // a walk stays in the one window
   driver_.Do(action);

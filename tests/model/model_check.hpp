@@ -44,12 +44,15 @@ class ModelCheck {
   // A fresh window, or the one window restarted, and a fresh model; false when the window could
   // not be opened.
   bool Start();
+  // The window opened anew, in a self-check that goes on with the round where it was left.
+  bool Resume();
   void Do(const Action& action);
   // How the window differs from the model now; empty when they agree.
   std::string Mismatch() const;
   // Runs `actions` from the start; the first mismatch, with the step it came after, or empty.
   std::string Run(const std::vector<Action>& actions);
   const Rules& rules() const { return rules_; }
+  const RoundModel& round() const { return round_; }
 
  private:
   Driver& driver_;

@@ -45,6 +45,13 @@ std::string RoundModel::Opened(const std::string& box) {
   return TakeQuestion(1, box.substr(kOpening.size()));
 }
 
+std::string RoundModel::Resumed(const std::string& box) const {
+  const std::string expected = "Продължение на кръга: " + std::to_string(points_) +
+                               (points_ == 1 ? " точка" : " точки") + " досега.\r\n\r\n" +
+                               Question() + kCrLf;
+  return box == expected ? "" : "expected " + expected + " but the box holds " + box;
+}
+
 std::string RoundModel::Answered(bool era, int index, const std::string& box) {
   if (Over()) return Opened(box);
   const int answerEra = era ? index : expected::kPeriods[index].era;

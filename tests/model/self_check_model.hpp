@@ -14,6 +14,8 @@ class RoundModel {
  public:
   // The box as a round opens; what is wrong with it, or empty.
   std::string Opened(const std::string& box);
+  // The box as a round broken off goes on in a new launch, where this model left it.
+  std::string Resumed(const std::string& box) const;
   // An era (0 to 5) or a period row (0 to 21) given as the answer, and the box after it.
   std::string Answered(bool era, int index, const std::string& box);
 
@@ -21,6 +23,7 @@ class RoundModel {
   // The question asked now: about period `subject` (or, where !periodAsked, about era `subject`).
   bool periodAsked() const { return periodAsked_; }
   int subject() const { return subject_; }
+  int points() const { return points_; }
 
  private:
   std::string Question() const;
