@@ -143,11 +143,14 @@ std::string PageMarkup(PageKind kind, design::Purpose purpose) {
       Css(design::BackgroundOf(design::Control::Window)) +
       "\">\n<link rel=\"icon\" href=\"tarvinel-32.png\" sizes=\"32x32\" type=\"image/png\">\n"
       "<link rel=\"stylesheet\" href=\"tarvinel.css\">\n";
-  if (kind == PageKind::Program) {
+  const bool packaged = kind == PageKind::Package;
+  if (kind != PageKind::Floor) {
     page += "<script src=\"tarvinel.js\" async></script>\n";
   }
   page += "</head>\n<body>\n<main id=\"" + std::string(kRootId) + "\"" +
-          (selfCheck ? " data-purpose=\"self-check\"" : "") + ">\n";
+          (selfCheck ? " data-purpose=\"self-check\"" : "") +
+          (packaged ? " " + std::string(kPackageAttribute) + "=\"" + kScorm12Package + "\"" : "") +
+          ">\n";
   // The title is the page's heading, for a screen reader to jump to.
   page += Label("h1", "Label1_0", design::TitleLabelText(purpose));
 
@@ -180,8 +183,11 @@ std::string PageMarkup(PageKind kind, design::Purpose purpose) {
   page += "<textarea id=\"" + std::string(kOutputId) + "\" aria-label=\"" +
           Escaped(design::kOutputBoxName) + "\" readonly autofocus spellcheck=\"false\">" +
           Escaped(selfCheck ? kSelfCheckOpening : design::kExerciseStatement) + "</textarea>\n";
-  page += "<a id=\"" + std::string(kLinkId) + "\" href=\"" +
-          (selfCheck ? "./" : PageFile(design::Purpose::SelfCheck)) + "\">" +
+  // A platform serves a package's files by name, never a folder's index page.
+  std::string target = PageFile(design::Purpose::SelfCheck);
+  if (selfCheck) target = packaged ? PageFile(design::Purpose::Reference) : "./";
+  if (selfCheck && packaged) target += "\" target=\"_blank\" rel=\"noopener";
+  page += "<a id=\"" + std::string(kLinkId) + "\" href=\"" + target + "\">" +
           Escaped(design::PageLinkText(purpose)) + "</a>\n";
   // Reports are announced through two polite regions in turn, so that a report written again,
   // identical to the last, is announced again.
@@ -282,6 +288,32 @@ std::string WebManifest() {
          "  ],\n  \"shortcuts\": [\n    {\"name\": \"" +
          design::kSelfCheckTitle + "\", \"short_name\": \"" + design::kSelfCheckLinkText +
          "\", \"url\": \"" + PageFile(design::Purpose::SelfCheck) + "\"}\n  ]\n}\n";
+}
+
+std::string Scorm12Manifest(const std::vector<std::string>& files) {
+  const std::string launch = PageFile(design::Purpose::SelfCheck);
+  std::string manifest =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<manifest identifier=\"tarvinel\"\n"
+      "          xmlns=\"http://www.imsproject.org/xsd/imscp_rootv1p1p2\"\n"
+      "          xmlns:adlcp=\"http://www.adlnet.org/xsd/adlcp_rootv1p2\">\n"
+      "  <metadata>\n    <schema>ADL SCORM</schema>\n    <schemaversion>1.2</schemaversion>\n"
+      "  </metadata>\n"
+      "  <organizations default=\"tarvinel-course\">\n"
+      "    <organization identifier=\"tarvinel-course\">\n      <title>" +
+      Escaped(design::kTitleLabelText) +
+      "</title>\n"
+      "      <item identifier=\"tarvinel-self-check\" identifierref=\"tarvinel-self-check-page\">\n"
+      "        <title>" +
+      Escaped(design::kSelfCheckTitle) +
+      "</title>\n      </item>\n    </organization>\n  </organizations>\n"
+      "  <resources>\n"
+      "    <resource identifier=\"tarvinel-self-check-page\" type=\"webcontent\" "
+      "adlcp:scormtype=\"sco\" href=\"" +
+      launch + "\">\n";
+  for (const std::string& file : files)
+    manifest += "      <file href=\"" + Escaped(file) + "\"/>\n";
+  return manifest + "    </resource>\n  </resources>\n</manifest>\n";
 }
 
 }  // namespace tarvinel::web

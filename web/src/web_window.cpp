@@ -1,6 +1,7 @@
 #include "tarvinel/web_window.hpp"
 
 #include <emscripten/console.h>
+#include <emscripten/emscripten.h>
 
 #include <algorithm>
 #include <array>
@@ -8,7 +9,9 @@
 #include <optional>
 
 #include "dom.hpp"
+#include "platform.hpp"
 #include "tarvinel/design.hpp"
+#include "tarvinel/scorm12_record.hpp"
 #include "tarvinel/self_check.hpp"
 #include "tarvinel/web_page.hpp"
 
@@ -55,6 +58,10 @@ bool Dispatched(void* window, const dom::Event& event) {
   return static_cast<Tarvinel*>(window)->OnPageEvent(event);
 }
 
+bool Packaged() { return dom::Attribute(kRootId, kPackageAttribute) == kScorm12Package; }
+
+void Closed(void* record) { static_cast<Scorm12Record*>(record)->Close(); }
+
 }  // namespace
 
 // Click -> coordinator -> report -> box: a user's pick first changes the control as the platform's
@@ -77,7 +84,16 @@ Tarvinel::Tarvinel() {
     selfCheck_ = std::make_unique<SelfCheck>(
         *this, static_cast<std::uint32_t>(
                    std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
-    selfCheck_->Start();
+    if (Packaged()) platform_ = PagePlatform::Find();
+    if (platform_) {
+      record_ = std::make_unique<Scorm12Record>(*platform_, [] {
+        return std::chrono::milliseconds(static_cast<long long>(emscripten_get_now()));
+      });
+      selfCheck_->Open(*record_);
+      OnPageHide(Closed, record_.get());
+    } else {
+      selfCheck_->Start();
+    }
   }
   dom::Listen(Dispatched, this);
   // The list opens at its top, so its first row is in view: scrolling to it would only make the
@@ -289,6 +305,10 @@ void Tarvinel::MarkCaret(int row) {
 // second visit uses the service worker, which fetches and stores every file again. Each, linked
 // or started with the page, takes the processor from the first answer on a cold start; so all
 // come a second after the page is bound.
-void EnableInstalling() { dom::OfferInstalling(kManifestFile, kTouchIconFile, kServiceWorkerFile); }
+// A package's pages live on the platform's origin, which every course and student shares.
+void EnableInstalling() {
+  if (Packaged()) return;
+  dom::OfferInstalling(kManifestFile, kTouchIconFile, kServiceWorkerFile);
+}
 
 }  // namespace tarvinel::web

@@ -9,19 +9,21 @@
 
 namespace tarvinel {
 class SelfCheck;
-}
+class Scorm12Record;
+}  // namespace tarvinel
 
 namespace tarvinel::web {
 
 namespace dom {
 struct Event;
 }
+class PagePlatform;
 
 // A window of the web edition: the page's controls, already drawn from the design, bound to the
 // coordinator, or on the self-check's page to a round. Every read goes to the page itself (a row's
 // name, an era's caption, the box's text), as the user sees it. The page raises no click from the
 // program's own writes, so the coordinator's guard is never needed here, yet it is the same
-// coordinator.
+// coordinator. In a learning platform's package, the self-check keeps its results in the platform.
 class Tarvinel : public TarvinelView {
  public:
   // Binds the page's controls; the window lives as long as the page.
@@ -58,11 +60,13 @@ class Tarvinel : public TarvinelView {
 
   Coordinator coordinator_{*this};
   std::unique_ptr<SelfCheck> selfCheck_;
+  std::unique_ptr<PagePlatform> platform_;
+  std::unique_ptr<Scorm12Record> record_;
   int caret_ = 0;  // the row the list's keys and focus frame stand on
 };
 
 // Lets the browser install the page on a home screen, and keep its files, so that after one
-// visit it opens with no network.
+// visit it opens with no network; a page of a platform's package installs nothing.
 void EnableInstalling();
 
 }  // namespace tarvinel::web
