@@ -17,16 +17,26 @@ int Suffix(const std::string& id) { return std::stoi(id.substr(id.find_last_of("
 
 }  // namespace
 
+std::string WebDriver::About(const std::string& expression) const {
+  if (!frame_) return expression;
+  return "((document) => (" + expression + "))(document.querySelector('iframe').contentDocument)";
+}
+
+Json WebDriver::InPage(const std::string& expression) const {
+  return browser_.Evaluate(About(expression));
+}
+
 bool WebDriver::Open() {
   browser_.Navigate(url_);
-  browser_.AwaitTrue("document.getElementById('Tarvinel').hasAttribute('data-ready')");
+  browser_.AwaitTrue(
+      About("document && document.getElementById('Tarvinel')?.hasAttribute('data-ready')"));
   return true;
 }
 
 Box WebDriver::Bounds(const std::string& id) const {
-  const Json box = browser_.Evaluate("(() => { const r = document.getElementById('" + id +
-                                     "').getBoundingClientRect(); return [r.left, r.top, "
-                                     "r.width, r.height]; })()");
+  const Json box = InPage("(() => { const r = document.getElementById('" + id +
+                          "').getBoundingClientRect(); return [r.left, r.top, "
+                          "r.width, r.height]; })()");
   return {box[0], box[1], box[2], box[3]};
 }
 
@@ -44,7 +54,7 @@ void WebDriver::ClickEra(int era, int modifiers) {
 
 void WebDriver::ClickRow(int row, int modifiers) {
   const std::string id = "List1_0-" + std::to_string(row);
-  browser_.Evaluate("document.getElementById('" + id + "').scrollIntoView({block: 'nearest'})");
+  InPage("document.getElementById('" + id + "').scrollIntoView({block: 'nearest'})");
   Pick(Bounds(id), 20, modifiers);
 }
 
@@ -88,7 +98,7 @@ void WebDriver::Do(const model::Action& action) {
     case Kind::CtrlClickSelected:
       return ClickRow(std::max(SelectedRow(), 0), kCtrl);
     case Kind::ClickBelowRows: {
-      browser_.Evaluate("document.getElementById('List1_0').scrollTop = 1e6");
+      InPage("document.getElementById('List1_0').scrollTop = 1e6");
       const Box last = Bounds("List1_0-21");
       const Box list = Bounds("List1_0");
       if (last.top + last.height + 2 < list.top + list.height - 1) {
@@ -102,7 +112,7 @@ void WebDriver::Do(const model::Action& action) {
 }
 
 model::Screen WebDriver::Seen() const {
-  const Json shown = browser_.Evaluate(kScreen);
+  const Json shown = InPage(kScreen);
   model::Screen seen;
   if (!shown["checked"].empty()) seen.checkedEra = Suffix(shown["checked"][0]);
   if (!shown["selected"].empty()) seen.selectedRow = Suffix(shown["selected"][0]);
@@ -121,7 +131,7 @@ model::Screen WebDriver::Seen() const {
 }
 
 std::string WebDriver::Inconsistency() const {
-  const Json shown = browser_.Evaluate(kScreen);
+  const Json shown = InPage(kScreen);
   std::string found;
   if (shown["checked"].size() > 1) found += " more than one era checked;";
   if (shown["selected"].size() > 1) found += " more than one row selected;";
@@ -129,10 +139,9 @@ std::string WebDriver::Inconsistency() const {
 }
 
 int WebDriver::PageStep() const {
-  return browser_
-      .Evaluate(
-          "Math.floor(document.getElementById('List1_0').clientHeight / "
-          "document.getElementById('List1_0-0').offsetHeight) - 1")
+  return InPage(
+             "Math.floor(document.getElementById('List1_0').clientHeight / "
+             "document.getElementById('List1_0-0').offsetHeight) - 1")
       .get<int>();
 }
 

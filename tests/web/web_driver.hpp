@@ -15,10 +15,12 @@ struct Box {
 };
 
 // The web edition in a browser, driven by the browser's own mouse and key input and read from
-// what the page shows.
+// what the page shows. With `frame`, the page at `url` shows the web edition in its one frame,
+// which fills the page's view.
 class WebDriver : public model::Driver {
  public:
-  WebDriver(Browser& browser, std::string url) : browser_(browser), url_(std::move(url)) {}
+  WebDriver(Browser& browser, std::string url, bool frame = false)
+      : browser_(browser), url_(std::move(url)), frame_(frame) {}
 
   bool Open() override;
   void Do(const model::Action& action) override;
@@ -38,9 +40,13 @@ class WebDriver : public model::Driver {
 
  private:
   void Pick(const Box& box, double x, int modifiers);
+  // An expression about the web edition's `document`, as one about the page at `url`; its value.
+  std::string About(const std::string& expression) const;
+  Json InPage(const std::string& expression) const;
 
   Browser& browser_;
   std::string url_;
+  bool frame_;
   bool touch_ = false;
 };
 
