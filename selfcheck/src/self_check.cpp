@@ -147,8 +147,8 @@ std::vector<std::string> SelfCheck::RightAnswers(const Question& question) const
 int SelfCheck::Points() const { return std::accumulate(scored_.begin(), scored_.end(), 0); }
 
 // The questions drawn, the points of those ended and the first miss of the one asked:
-// "1:p13,e2,p4,p0,e5,p21,p9,e0,p7,p11:2102:4" is the fifth question asked (about period 7) with
-// a first miss on era 4, after 5 points. Only a round under way has one.
+// "1:p13,e2,p4,p0,e5,p21,p9,e0,p7,p11:2102:4" is the fifth question (about era 5) asked, with a
+// first miss on period row 4, after 5 points. Only a round under way has one.
 std::string SelfCheck::State() const {
   if (asked_ == kQuestionsPerRound) return {};
   std::string state = std::string(kStateVersion) + ":";
