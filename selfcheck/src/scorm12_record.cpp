@@ -29,12 +29,6 @@ std::optional<double> Decimal(std::string_view text) {
   return digits ? std::optional<double>(whole) : std::nullopt;
 }
 
-std::string Joined(const std::vector<std::string>& names) {
-  std::string joined;
-  for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
-  return joined;
-}
-
 }  // namespace
 
 std::string Scorm12Time(std::chrono::milliseconds duration) {
@@ -80,7 +74,7 @@ std::string Scorm12Record::Keep(const AnswerRecord& answer) {
     const std::string at = "cmi.interactions." + std::to_string((*nextInteraction_)++) + ".";
     Set(at + "id", (ended.period ? "period-" : "era-") + std::to_string(ended.index));
     Set(at + "type", "fill-in");
-    Set(at + "student_response", Joined(ended.answers));
+    Set(at + "student_response", ended.answers);
     Set(at + "result", ended.right ? "correct" : "wrong");
     for (std::size_t each = 0; each < ended.rightAnswers.size(); ++each) {
       Set(at + "correct_responses." + std::to_string(each) + ".pattern", ended.rightAnswers[each]);

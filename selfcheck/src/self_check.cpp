@@ -211,9 +211,8 @@ void SelfCheck::Answer(bool right, std::int16_t answer, const std::string& verdi
     Keep(record);
     return Show(verdict, Asked());
   }
-  std::vector<std::string> answers;
-  if (firstMiss_) answers.push_back(AnswerText(question, *firstMiss_));
-  answers.push_back(AnswerText(question, answer));
+  const std::string answers =
+      (firstMiss_ ? AnswerText(question, *firstMiss_) + ", " : "") + AnswerText(question, answer);
   record.ended =
       QuestionEnd{question.period, question.index, answers, right, RightAnswers(question)};
   scored_.push_back(right ? (firstMiss_ ? 1 : 2) : 0);

@@ -25,7 +25,7 @@ inline constexpr int kQuestionCount = kPeriodCount + kEraCount;
 struct QuestionEnd {
   bool period;  // about period row `index`, else about era `index`
   std::int16_t index;
-  std::vector<std::string> answers;  // each try's answer, as the pickers show it
+  std::string answers;  // each try's answer as the pickers show it, the first miss first: "А, Б"
   bool right;
   std::vector<std::string> rightAnswers;  // every answer that is right
 };
