@@ -95,6 +95,9 @@ Tarvinel::Tarvinel() {
       selfCheck_->Start();
     }
   }
+  // A page in another page's frame, as a learning platform shows one, may have its autofocus
+  // passed over: the box takes the focus where nothing has it, as the window opens with it there.
+  if (dom::FocusedId().empty()) dom::Focus(kOutputId);
   dom::Listen(Dispatched, this);
   // The list opens at its top, so its first row is in view: scrolling to it would only make the
   // browser lay the page out before the first click can be answered.
