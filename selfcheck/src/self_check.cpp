@@ -207,22 +207,23 @@ void SelfCheck::Answer(bool right, std::int16_t answer, const std::string& verdi
   AnswerRecord record;
   if (!right && !firstMiss_) {
     firstMiss_ = answer;
-    record.state = State();
-    Keep(record);
-    return Show(verdict, Asked());
+  } else {
+    const std::string answers =
+        (firstMiss_ ? AnswerText(question, *firstMiss_) + ", " : "") + AnswerText(question, answer);
+    record.ended =
+        QuestionEnd{question.period, question.index, answers, right, RightAnswers(question)};
+    scored_.push_back(right ? (firstMiss_ ? 1 : 2) : 0);
+    firstMiss_.reset();
+    ++asked_;
   }
-  const std::string answers =
-      (firstMiss_ ? AnswerText(question, *firstMiss_) + ", " : "") + AnswerText(question, answer);
-  record.ended =
-      QuestionEnd{question.period, question.index, answers, right, RightAnswers(question)};
-  scored_.push_back(right ? (firstMiss_ ? 1 : 2) : 0);
-  firstMiss_.reset();
-  if (++asked_ < kQuestionsPerRound) {
-    record.state = State();
-    Keep(record);
-    return Show(verdict, Asked());
-  }
-  record.points = Points();
+  if (asked_ == kQuestionsPerRound) record.points = Points();
+  record.state = State();
+  Keep(record);
+  Show(verdict, asked_ < kQuestionsPerRound ? Asked() : Score());
+}
+
+// The round's end: the points, the first tries, what to revise and how to go on.
+std::string SelfCheck::Score() const {
   std::vector<std::string> toRevise;
   for (std::size_t at = 0; at < scored_.size(); ++at) {
     if (scored_[at] == 2) continue;
@@ -230,13 +231,12 @@ void SelfCheck::Answer(bool right, std::int16_t answer, const std::string& verdi
     toRevise.push_back(missed.period ? view_.PeriodName(missed.index)
                                      : view_.EraCaption(missed.index));
   }
-  std::string end = "Край: " + PointsText(Points()) + " от " + std::to_string(kMostPoints) +
-                    ".\r\nВерни от първия опит: " +
-                    std::to_string(std::count(scored_.begin(), scored_.end(), 2)) + " от " +
-                    std::to_string(kQuestionsPerRound) + ".";
-  if (!toRevise.empty()) end += "\r\nЗа преговор: " + Joined(toRevise) + ".";
-  Keep(record);
-  Show(verdict, end + "\r\nЗа нов кръг посочете ера или период.");
+  std::string score = "Край: " + PointsText(Points()) + " от " + std::to_string(kMostPoints) +
+                      ".\r\nВерни от първия опит: " +
+                      std::to_string(std::count(scored_.begin(), scored_.end(), 2)) + " от " +
+                      std::to_string(kQuestionsPerRound) + ".";
+  if (!toRevise.empty()) score += "\r\nЗа преговор: " + Joined(toRevise) + ".";
+  return score + "\r\nЗа нов кръг посочете ера или период.";
 }
 
 void SelfCheck::Keep(const AnswerRecord& answer) {

@@ -82,6 +82,7 @@ class SelfCheck : public PickHandler {
   std::string AnswerText(const Question& question, std::int16_t answer) const;
   std::vector<std::string> RightAnswers(const Question& question) const;
   int Points() const;
+  std::string Score() const;
   std::string State() const;
   bool Restore(std::string_view state);
   void Answer(bool right, std::int16_t answer, const std::string& verdict);
