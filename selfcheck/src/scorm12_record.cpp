@@ -29,8 +29,7 @@ std::optional<double> Decimal(std::string_view text) {
   return digits ? std::optional<double>(whole) : std::nullopt;
 }
 
-}  // namespace
-
+// A duration as SCORM 1.2 writes one: HHHH:MM:SS.SS.
 std::string Scorm12Time(std::chrono::milliseconds duration) {
   const long long hundredths = std::max<long long>(duration.count(), 0) / 10;
   const long long hours = std::min<long long>(hundredths / 360000, 9999);
@@ -40,6 +39,7 @@ std::string Scorm12Time(std::chrono::milliseconds duration) {
   return text;
 }
 
+// The box's last line where the platform refused a value or a commit, with the platform's code.
 std::string NotRecordedLine(std::string_view code) {
   std::string digits;
   for (const char c : code.substr(0, 8)) {
@@ -47,6 +47,8 @@ std::string NotRecordedLine(std::string_view code) {
   }
   return "Резултатът не е записан в платформата (грешка " + (digits.empty() ? "?" : digits) + ").";
 }
+
+}  // namespace
 
 Scorm12Record::Scorm12Record(Scorm12Api& api, Clock sinceLaunch)
     : api_(api), sinceLaunch_(std::move(sinceLaunch)) {}

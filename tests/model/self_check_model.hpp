@@ -23,7 +23,6 @@ class RoundModel {
   // The question asked now: about period `subject` (or, where !periodAsked, about era `subject`).
   bool periodAsked() const { return periodAsked_; }
   int subject() const { return subject_; }
-  int points() const { return points_; }
 
  private:
   std::string Question() const;

@@ -60,9 +60,4 @@ class Scorm12Record : public RoundRecord {
   std::vector<std::pair<std::string, std::string>> unwritten_;
 };
 
-// A duration as SCORM 1.2 writes one: HHHH:MM:SS.SS.
-std::string Scorm12Time(std::chrono::milliseconds duration);
-// The box's last line where the platform refused a value or a commit, with the platform's code.
-std::string NotRecordedLine(std::string_view code);
-
 }  // namespace tarvinel
